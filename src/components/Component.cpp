@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Component.h"
+
+namespace corvanel {
+
+Component::~Component() = default;
+
+void Component::runLoaded()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Loaded();
+}
+
+} // namespace corvanel
