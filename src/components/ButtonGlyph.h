@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Colors.h"
+#include "FancyButton.h"
+#include "corvanel_export.h"
+
+#include <QImage>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QPainter;
+
+namespace corvanel {
+
+class TGlyphList;
+
+// The face of a TFancyButton: the glyph bitmap, one image per button state,
+// and the placing and drawing of glyph and caption.
+//
+// The bitmap holds NumGlyphs() cells of equal width side by side. Cell 0 is
+// the up look, 1 the pressed (and, with four or five cells, the held-down)
+// look, 2 the resting look and 4 the disabled look; with fewer cells the
+// missing looks fall back to cell 0. Without its own disabled cell the
+// disabled look is generated: a recoloured cell 0 (white, 0x808080 and the
+// transparent colour become the palette's light, dark and button colours), or,
+// with a single cell, an embossed silhouette of the glyph.
+//
+// Each state's image is built on first use into the TGlyphList that all
+// glyphs with the same cell size share (TGlyphCache), and kept until the
+// bitmap or the cell count changes.
+//
+// The bitmap's pixels are the button's logical pixels: on a screen with a
+// device pixel ratio of 2 each of them covers 2 × 2 device pixels, unsmoothed.
+class CORVANEL_EXPORT TButtonGlyph
+{
+public:
+    using TChangeEvent = std::function<void(TButtonGlyph *sender)>;
+
+    TButtonGlyph();
+    ~TButtonGlyph();
+    TButtonGlyph(const TButtonGlyph &) = delete;
+    TButtonGlyph &operator=(const TButtonGlyph &) = delete;
+
+    const QImage &Source() const noexcept { return m_source; }
+    int NumGlyphs() const noexcept { return m_numGlyphs; }
+    // The colour that counts as transparent in the bitmap: the explicit one
+    // given to AssignBitmap(), else the bitmap's bottom-left pixel. clNone for
+    // a bitmap with an alpha channel and no explicit colour (the alpha is the
+    // mask then) and for an empty bitmap.
+    TColor MaskColor() const noexcept { return m_maskColor; }
+    // The shared list holding this glyph's images; null while none is built.
+    TGlyphList *List() const noexcept { return m_list; }
+
+    // The colours of the generated looks: button face, shadow and highlight.
+    const QPalette &Palette() const noexcept { return m_palette; }
+    void SetPalette(const QPalette &palette) { m_palette = palette; }
+
+    // Takes a copy of `value`. `transparentColor` fixes the transparent colour;
+    // clDefault lets the bitmap's bottom-left pixel decide. A bitmap that is an
+    // exact row of square cells sets the cell count (more than five counts as
+    // one); an empty bitmap has one cell; any other keeps the count.
+    void AssignBitmap(const QImage &value, TColor transparentColor = clDefault);
+    // Sets the cell count; values below 1 are ignored and above 5 mean 5.
+    void ChangeNumGlyphs(int n);
+    // Gives every built image back to the list.
+    void DropImages();
+
+    // The list index of the state's image, built when missing or when
+    // `rebuild` is set (then in place, keeping the index). -1 for an empty
+    // bitmap.
+    int StateImage(TFancyButtonState state, bool rebuild);
+
+    void DrawGlyph(QPainter &painter, int x, int y, TFancyButtonState state);
+    // Centres the glyph and the caption, each on the whole of `client`. The
+    // caption box is the text's size widened by 5 pixels and moved by
+    // `offset`; the glyph does not move with it. `bidiFlags` are Qt text
+    // flags (Qt::TextForceRightToLeft or 0).
+    void ComputeLayout(QPainter &painter, const QRect &client, QPoint offset,
+                       const QString &caption, QPoint &glyphPos, QRect &textBounds,
+                       int bidiFlags) const;
+    // Draws the caption with the painter's pen colour, embossed when disabled.
+    // A `shadowColor` other than clNone is drawn at `textBounds` and the text
+    // 2 pixels up and left of it.
+    void DrawCaption(QPainter &painter, const QString &caption, QRect textBounds,
+                     TFancyButtonState state, TColor shadowColor, int bidiFlags) const;
+    // Glyph, then caption; returns the caption box before any shadow shift.
+    QRect DrawFace(QPainter &painter, const QRect &client, QPoint offset, const QString &caption,
+                   TFancyButtonState state, TColor shadowColor, int bidiFlags);
+
+    // Fired after the bitmap or the cell count has changed.
+    TChangeEvent OnChange;
+
+private:
+    void SourceChanged();
+    TColor SourceTransparentColor() const;
+    QRgb SystemRgb(TColor color) const;
+    QImage RecolouredCell(int cell, int w, int h) const;
+    QImage EmbossedGlyph(int w, int h) const;
+
+    QImage m_source;
+    // clDefault while the bitmap's own pixels choose the transparent colour.
+    TColor m_fixedTransparentColor = clDefault;
+    TGlyphList *m_list = nullptr;
+    std::array<int, 5> m_stateImages{-1, -1, -1, -1, -1};
+    TColor m_maskColor = clOlive;
+    int m_numGlyphs = 1;
+    QPalette m_palette;
+};
+
+} // namespace corvanel

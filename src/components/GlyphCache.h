@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "corvanel_export.h"
+
+#include <memory>
+#include <vector>
+
+namespace corvanel {
+
+class TGlyphList;
+
+// The shared image lists of all button glyphs, one per cell size in use.
+//
+// There is at most one cache, `GlyphCache`: the first TButtonGlyph creates it
+// and the glyph destroyed while it holds no list frees it. Like every widget,
+// it is used from the user-interface thread only, so it needs no lock.
+class CORVANEL_EXPORT TGlyphCache
+{
+public:
+    TGlyphCache();
+    ~TGlyphCache();
+    TGlyphCache(const TGlyphCache &) = delete;
+    TGlyphCache &operator=(const TGlyphCache &) = delete;
+
+    // The list for cells of width × height, created on first request.
+    TGlyphList *ListFor(int width, int height);
+    // Frees `list` when it holds no live image any more.
+    void Release(TGlyphList *list);
+    bool IsEmpty() const noexcept { return m_lists.empty(); }
+    int Count() const noexcept { return int(m_lists.size()); }
+
+private:
+    std::vector<std::unique_ptr<TGlyphList>> m_lists;
+};
+
+// The one cache of the program, or null while no glyph needs one.
+CORVANEL_EXPORT extern TGlyphCache *GlyphCache;
+
+} // namespace corvanel

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Colors.h"
+#include "corvanel_export.h"
+
+#include <QImage>
+#include <vector>
+
+class QPainter;
+
+namespace corvanel {
+
+// An image list of fixed-size masked images whose freed slots are reused.
+//
+// Every button whose glyph cells have the same size keeps its state images in
+// one shared list (see TGlyphCache). A released slot keeps its image until the
+// next ReserveSlot() hands it out again, so the list never shrinks; it is freed
+// as a whole by the cache once ImageCount() drops to 0.
+//
+// Images are stored as premultiplied ARGB with the mask already applied as
+// alpha, so drawing is a plain transparent image draw.
+class CORVANEL_EXPORT TGlyphList
+{
+public:
+    TGlyphList(int width, int height);
+
+    int Width() const noexcept { return m_width; }
+    int Height() const noexcept { return m_height; }
+    // Slots in the list, live or released.
+    int Count() const noexcept { return int(m_images.size()); }
+    // Slots holding a live image.
+    int ImageCount() const noexcept { return m_imageCount; }
+    bool IsSlotUsed(int index) const noexcept;
+
+    // The first free slot, appending an empty one when every slot is taken.
+    int ReserveSlot();
+    // Stores `image` in a reserved slot and returns its index. See
+    // ReplaceMasked() for `maskColor`.
+    int AddGlyphImage(const QImage &image, TColor maskColor);
+    // Gives slot `index` back for reuse; its image stays until then.
+    void ReleaseSlot(int index);
+
+    // Replaces image `index` by `image`, made transparent where its pixels
+    // have the colour `maskColor` (a plain 0x00BBGGRR value). clDefault takes
+    // the colour of the image's bottom-left pixel, unless the image carries an
+    // alpha channel, which then is the mask on its own; clNone masks nothing.
+    void ReplaceMasked(int index, const QImage &image, TColor maskColor);
+
+    // Image `index` as stored (empty for a slot never filled).
+    QImage Image(int index) const;
+
+    // Draws image `index` with its top-left corner at (x, y), one image pixel
+    // per logical pixel and never smoothed, so a glyph stays sharp when the
+    // device pixel ratio scales it.
+    void Draw(QPainter &painter, int x, int y, int index) const;
+
+private:
+    int m_width;
+    int m_height;
+    std::vector<QImage> m_images;
+    std::vector<bool> m_usedSlots;
+    int m_imageCount = 0;
+};
+
+} // namespace corvanel
