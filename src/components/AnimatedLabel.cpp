@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "AnimatedLabel.h"
+
+#include "Palette.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace corvanel {
+
+namespace {
+
+constexpr int defaultInterval = 100;
+constexpr int ticksPerPhase = 10;
+constexpr int lastStep = ticksPerPhase - 1;
+
+int phaseOf(qint64 tick)
+{
+    return int((tick / ticksPerPhase) % 2);
+}
+
+int stepOf(qint64 tick)
+{
+    return int(tick % ticksPerPhase);
+}
+
+int channel(TColor color, int shift)
+{
+    return int((color >> shift) & 0xFF);
+}
+
+// One channel of the fade: `from` at step 0, `to` at the last step, with the
+// division truncating toward zero as the integer arithmetic of the look wants.
+int blend(int from, int to, int step)
+{
+    return (from + (to - from) * step / lastStep) & 0xFF;
+}
+
+} // namespace
+
+TAnimatedLabel::TAnimatedLabel(QWidget *parent) : QLabel(parent), m_timer(new QTimer(this))
+{
+    connect(m_timer, &QTimer::timeout, this, [this] { OnTimer(m_timer); });
+    m_timer->setInterval(defaultInterval);
+    m_timer->start();
+}
+
+TAnimatedLabel::~TAnimatedLabel() = default;
+
+int TAnimatedLabel::GetInterval() const
+{
+    return m_timer->interval();
+}
+
+void TAnimatedLabel::SetInterval(int milliseconds)
+{
+    // A zero-interval QTimer would fire continuously; no ticks is the sound
+    // reading of "no period".
+    milliseconds = std::max(milliseconds, 0);
+    const bool run = milliseconds > 0;
+    if (milliseconds == m_timer->interval() && run == m_timer->isActive())
+        return;
+    m_timer->setInterval(milliseconds);
+    if (!run)
+        m_timer->stop();
+    else if (!m_timer->isActive())
+        m_timer->start();
+}
+
+void TAnimatedLabel::SetColor(TColor color)
+{
+    if (m_color == color)
+        return;
+    m_color = color;
+    update();
+}
+
+void TAnimatedLabel::OnTimer(QObject *)
+{
+    update();
+    ++m_ticks;
+}
+
+void TAnimatedLabel::paintEvent(QPaintEvent *event)
+{
+    switch (m_animationType) {
+    case atNone:
+        paintNormal(event);
+        break;
+    case atFlash:
+        paintFlash(event);
+        break;
+    case atFly:
+        paintFly();
+        break;
+    case atFade:
+        paintFade();
+        break;
+    }
+}
+
+void TAnimatedLabel::paintNormal(QPaintEvent *event)
+{
+    if (m_color != clNone) {
+        QPainter painter(this);
+        painter.fillRect(rect(), toQColor(m_color, palette(), palette().color(backgroundRole())));
+    }
+    QLabel::paintEvent(event);
+}
+
+void TAnimatedLabel::paintFlash(QPaintEvent *event)
+{
+    if (phaseOf(m_ticks) == 1) {
+        paintNormal(event);
+        return;
+    }
+    QPainter painter(this);
+    fillWithButtonFace(painter);
+}
+
+void TAnimatedLabel::paintFly()
+{
+    QPainter painter(this);
+    fillWithButtonFace(painter);
+    const int w = width();
+    if (w <= 0)
+        return; // nothing to see, and the wrap below would divide by zero
+    const int x = w - 2 * int(m_ticks % w);
+    drawPlainLine(painter, x, palette().color(foregroundRole()));
+}
+
+void TAnimatedLabel::paintFade()
+{
+    QPainter painter(this);
+    drawPlainLine(painter, 0, fadeColor());
+}
+
+void TAnimatedLabel::fillWithButtonFace(QPainter &painter) const
+{
+    painter.fillRect(rect(), toQColor(clBtnFace, palette()));
+}
+
+void TAnimatedLabel::drawPlainLine(QPainter &painter, int x, const QColor &textColor) const
+{
+    QString line = text();
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    painter.setFont(font());
+    painter.setPen(textColor);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(toQColor(clBtnFace, palette()));
+    painter.drawText(QPoint(x, QFontMetrics(font()).ascent()), line);
+}
+
+// Text colour F and background K mix channel by channel: in from K over the
+// first phase, back out to K over the second. K is black for a Color of 0 and
+// otherwise the system colour named by Color's low byte, which is exact for
+// system colours such as clBtnFace.
+QColor TAnimatedLabel::fadeColor() const
+{
+    const TColor text = fromQColor(palette().color(foregroundRole()));
+    const TColor back = m_color == 0 ? 0 : systemColorRgb(int(m_color & 0xFF), palette());
+    const int step = stepOf(m_ticks);
+    const bool fadingIn = phaseOf(m_ticks) == 0;
+    TColor mixed = 0;
+    for (int shift : {0, 8, 16}) {
+        const int k = channel(back, shift);
+        const int f = channel(text, shift);
+        const int c = fadingIn ? blend(k, f, step) : blend(f, k, step);
+        mixed |= TColor(c) << shift;
+    }
+    return toQColor(mixed, palette());
+}
+
+namespace AnimatedLabel {
+
+void Register()
+{
+    PaletteEntry entry;
+    entry.page = QStringLiteral("Corvanel 2");
+    entry.className = QStringLiteral("corvanel::TAnimatedLabel");
+    entry.includeFile = QStringLiteral("AnimatedLabel.h");
+    entry.toolTip = QStringLiteral("Animated label");
+    entry.whatsThis = QStringLiteral("A label whose caption flashes, flies across or fades in "
+                                     "and out, driven by its own timer.");
+    entry.createWidget = [](QWidget *parent) -> QWidget * {
+        auto *label = new TAnimatedLabel(parent);
+        label->setDesigning(true);
+        return label;
+    };
+    Palette::add(std::move(entry));
+}
+
+} // namespace AnimatedLabel
+
+} // namespace corvanel

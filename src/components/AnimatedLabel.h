@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Colors.h"
+#include "Component.h"
+#include "corvanel_export.h"
+
+#include <QLabel>
+
+class QTimer;
+
+namespace corvanel {
+
+// A label that flashes its caption, flies it across from right to left, or
+// fades it in and out between the text colour and the background colour.
+//
+// Its own timer ticks from construction to destruction whatever the animation
+// type, and every tick repaints the label. What a paint shows is a pure
+// function of the tick counter, which only ever grows: changing the animation
+// type or the interval carries on from the current tick. Flash and fade run in
+// cycles of 20 ticks (phase = tick / 10 % 2, step = tick % 10); the fly look
+// moves the caption two pixels left per tick and wraps after Width ticks.
+//
+// The fly and fade looks draw the caption as one plain line (no alignment, no
+// wrapping, no mnemonics) in the label's font, each character cell on a
+// button-face background.
+class CORVANEL_EXPORT TAnimatedLabel : public QLabel, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(TAnimationType AnimationType READ AnimationType WRITE SetAnimationType)
+    Q_PROPERTY(int Interval READ GetInterval WRITE SetInterval)
+    // The label's background in the normal look, and the colour the fade look
+    // fades to and from. clNone leaves the background to the parent.
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+
+public:
+    enum TAnimationType
+    {
+        atNone,
+        atFlash,
+        atFly,
+        atFade
+    };
+    Q_ENUM(TAnimationType)
+
+    explicit TAnimatedLabel(QWidget *parent = nullptr);
+    ~TAnimatedLabel() override;
+
+    TAnimationType AnimationType() const noexcept { return m_animationType; }
+    // Takes effect at the next tick; nothing is repainted here.
+    void SetAnimationType(TAnimationType type) noexcept { m_animationType = type; }
+
+    // The timer's period in milliseconds. 0 or less stops the ticks (and the
+    // repaints) until a positive interval is set.
+    int GetInterval() const;
+    void SetInterval(int milliseconds);
+
+    TColor Color() const noexcept { return m_color; }
+    void SetColor(TColor color);
+
+    qint64 Ticks() const noexcept { return m_ticks; }
+
+    // The timer's handler: schedules a repaint, then counts the tick.
+    void OnTimer(QObject *sender);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintNormal(QPaintEvent *event);
+    void paintFlash(QPaintEvent *event);
+    void paintFly();
+    void paintFade();
+    void fillWithButtonFace(QPainter &painter) const;
+    void drawPlainLine(QPainter &painter, int x, const QColor &textColor) const;
+    QColor fadeColor() const;
+
+    QTimer *m_timer = nullptr;
+    TAnimationType m_animationType = atNone;
+    TColor m_color = clBtnFace;
+    // 64 bits, so that a label left running for years never overflows.
+    qint64 m_ticks = 0;
+};
+
+namespace AnimatedLabel {
+CORVANEL_EXPORT void Register();
+} // namespace AnimatedLabel
+
+} // namespace corvanel

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Component.h"
+#include "corvanel_export.h"
+
+#include <QLineEdit>
+
+namespace corvanel {
+
+// A right-aligned single-line edit that offers its text as a number.
+//
+// The edit accepts any characters: text that is not a number is no error,
+// it just reads as 0 and stays as typed. Numbers are read and written with the
+// decimal separator of the default QLocale (the user's, unless the program
+// sets another), without group separators.
+class CORVANEL_EXPORT TNumberEdit : public QLineEdit, public Component
+{
+    Q_OBJECT
+    // A form keeps the number, not the text.
+    Q_PROPERTY(QString text READ text WRITE setText USER true DESIGNABLE false STORED false)
+    // double rather than float so that designers can edit it; the value itself
+    // is single precision.
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    // Kept with the form for the program's own use; the edit does not look at it.
+    Q_PROPERTY(TNumberType NumberType READ NumberType WRITE SetNumberType)
+
+public:
+    enum TNumberType
+    {
+        ntInteger,
+        ntFloat
+    };
+    Q_ENUM(TNumberType)
+
+    explicit TNumberEdit(QWidget *parent = nullptr);
+
+    // True when the text is a number that a float can hold.
+    bool Validate() const;
+    // The text as a number, or 0 when Validate() is false.
+    float GetValue() const;
+    // Shows `value` in general format with 7 significant digits.
+    void SetValue(float value);
+
+    TNumberType NumberType() const noexcept { return m_numberType; }
+    void SetNumberType(TNumberType type) noexcept { m_numberType = type; }
+
+private:
+    bool parse(float &value) const;
+
+    TNumberType m_numberType = ntInteger;
+};
+
+namespace NumberEdit {
+CORVANEL_EXPORT void Register();
+} // namespace NumberEdit
+
+} // namespace corvanel

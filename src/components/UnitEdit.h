@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Colors.h"
+#include "Component.h"
+#include "corvanel_export.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+namespace corvanel {
+
+class TNumberEdit;
+
+// A number edit with a unit caption on its right ("12.5 mm"), each part in
+// its own colour.
+//
+// The parts come into being once, when the form is loaded (Loaded()) or when
+// the unit edit is first shown, whichever comes first, and are placed from the
+// width at that moment: the number part fills all but the last 30 pixels, the
+// caption starts 2 pixels after it. Later resizes do not move them. Until the
+// parts exist the unit edit keeps Unit, Value and the colours itself and hands
+// them over when it creates the parts.
+class CORVANEL_EXPORT TUnitEdit : public QWidget, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Unit READ Unit WRITE SetUnit)
+    // double so that designers can edit it; the number part holds a float.
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    Q_PROPERTY(quint32 EditColor READ EditColor WRITE SetEditColor)
+    // The caption's colour, which is also the unit edit's own background.
+    Q_PROPERTY(quint32 UnitColor READ UnitColor WRITE SetUnitColor)
+
+public:
+    explicit TUnitEdit(QWidget *parent = nullptr);
+    ~TUnitEdit() override;
+
+    QString Unit() const { return m_unit; }
+    void SetUnit(const QString &unit);
+
+    float GetValue() const;
+    void SetValue(float value);
+
+    TColor EditColor() const noexcept { return m_editColor; }
+    void SetEditColor(TColor color);
+
+    TColor UnitColor() const noexcept { return m_unitColor; }
+    void SetUnitColor(TColor color);
+
+    // Creates and places the two parts; does nothing once they exist.
+    void CreateParts();
+    // Shows both parts; the unit edit's own visibility is left alone.
+    void Show();
+
+    // nullptr until CreateParts() has run.
+    TNumberEdit *numberPart() const noexcept { return m_numberPart; }
+    QLabel *unitPart() const noexcept { return m_unitPart; }
+
+protected:
+    void Loaded() override;
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyEditColor();
+
+    TNumberEdit *m_numberPart = nullptr;
+    QLabel *m_unitPart = nullptr;
+    QString m_unit;
+    TColor m_editColor = clWindow;
+    TColor m_unitColor = clBtnFace;
+    // A Value given before the number part exists.
+    std::optional<float> m_pendingValue;
+};
+
+namespace UnitEdit {
+CORVANEL_EXPORT void Register();
+} // namespace UnitEdit
+
+} // namespace corvanel
