@@ -456,11 +456,10 @@ void TJMostRecentlyUsedList::destroyItem(QAction *item)
         delete item;
         return;
     }
-    // Qt goes on using this action once the click handler returns: take it
-    // out of every menu now and delete it later, even if the list goes first.
-    for (QObject *object : item->associatedObjects())
-        if (auto *widget = qobject_cast<QWidget *>(object))
-            widget->removeAction(item);
+    // Qt goes on using this action once the click handler returns (the menu
+    // still reports it through QMenu::triggered): hide it now, and delete it
+    // once the click is over, even if the list goes first.
+    item->setVisible(false);
     disconnect(item, nullptr, this, nullptr);
     item->setParent(nullptr);
     item->deleteLater();

@@ -36,7 +36,7 @@ namespace corvanel {
 //
 // An item chosen by the user may be taken out of the list while Qt is still
 // delivering its click (HideInUse, or an OnSelect handler changing the list);
-// such an item leaves its menus at once and is deleted once the click is over.
+// such an item is hidden at once and deleted once the click is over.
 class CORVANEL_EXPORT TJMostRecentlyUsedList : public QObject, public Component
 {
     Q_OBJECT

@@ -216,17 +216,18 @@ private:
             ++pos;
     }
 
+    // Exactly two digits per byte, as the registry writes them: a byte cut
+    // short by a truncated file must not pass for a different value.
     static bool hexBytes(const QString &list, QByteArray &out)
     {
         out.clear();
-        const QStringList items = list.split(QLatin1Char(','));
-        for (qsizetype k = 0; k < items.size(); ++k) {
-            const QString item = items[k].trimmed();
-            if (item.isEmpty() && (k + 1 == items.size() || items.size() == 1))
-                continue;
+        if (list.trimmed().isEmpty())
+            return true;
+        for (const QString &raw : list.split(QLatin1Char(','))) {
+            const QString item = raw.trimmed();
             bool ok = false;
             const uint byte = item.toUInt(&ok, 16);
-            if (!ok || item.size() > 2)
+            if (!ok || item.size() != 2)
                 return false;
             out.append(char(byte));
         }
@@ -258,6 +259,11 @@ private:
                 data.chop(1);
                 data += lines[++i].trimmed();
             }
+            // Only the line end proves that hex data is complete.
+            if (data.endsWith(QLatin1Char('\\')) || i + 1 >= lines.size()) {
+                error(lineNo, QStringLiteral("truncated hex data"));
+                return;
+            }
         }
         RegistryValue v;
         if (!typedData(lineNo, data, v))
@@ -285,7 +291,7 @@ private:
             const QString digits = data.mid(6).trimmed();
             bool ok = false;
             const uint number = digits.toUInt(&ok, 16);
-            if (!ok || digits.size() > 8 || digits.startsWith(QLatin1Char('+'))) {
+            if (!ok || digits.size() != 8) {
                 error(lineNo, QStringLiteral("damaged dword"));
                 return false;
             }
@@ -324,6 +330,10 @@ private:
             return false;
         }
         if (type == RegistryValue::TypeString || type == RegistryValue::TypeExpandString) {
+            if (!bytes.endsWith('\0')) {
+                error(lineNo, QStringLiteral("string without its terminating zero"));
+                return false;
+            }
             v.type = type;
             v.text = textOfBytes(bytes, m_utf16);
         } else if (type == RegistryValue::TypeDWord) {

@@ -10,7 +10,8 @@
 
 namespace corvanel {
 
-Q_LOGGING_CATEGORY(lcRegistry, "corvanel.registry")
+// Why a key could not be opened or written; off unless QT_LOGGING_RULES asks.
+Q_LOGGING_CATEGORY(lcRegistry, "corvanel.registry", QtInfoMsg)
 
 namespace {
 
