@@ -77,9 +77,9 @@ void placeAfter(QAction *item, QAction *anchor, const QString &error)
 
 QString fileNamePart(const QString &text)
 {
-    const qsizetype cut = std::max({text.lastIndexOf(QLatin1Char('\\')),
-                                    text.lastIndexOf(QLatin1Char(':')),
-                                    text.lastIndexOf(QLatin1Char('/'))});
+    const qsizetype cut =
+        std::max({text.lastIndexOf(QLatin1Char('\\')), text.lastIndexOf(QLatin1Char(':')),
+                  text.lastIndexOf(QLatin1Char('/'))});
     return text.mid(cut + 1);
 }
 
@@ -254,8 +254,8 @@ void TJMostRecentlyUsedList::Load()
         if (!wasOpen)
             m_storage->Close();
     });
-    const qint32 count = std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0),
-                                  kMaxStoredEntries);
+    const qint32 count =
+        std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredEntries);
     // From the last index down, so that Add() puts "0" on top again.
     for (qint32 i = count - 1; i >= 0; --i) {
         const QString s = m_storage->ReadString(QString::number(i), QString());
@@ -394,8 +394,8 @@ void TJMostRecentlyUsedList::DoChange()
     } else if (m_menuKind == mkInsertWithSeparator && root && root != m_separator) {
         m_savedRoot = root;
         disconnect(m_savedRootWatch);
-        m_savedRootWatch = connect(root, &QObject::destroyed, this,
-                                   &TJMostRecentlyUsedList::onSavedRootDestroyed);
+        m_savedRootWatch =
+            connect(root, &QObject::destroyed, this, &TJMostRecentlyUsedList::onSavedRootDestroyed);
         if (!m_separator) {
             m_separator = new QAction(this);
             m_separator->setSeparator(true);

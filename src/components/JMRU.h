@@ -54,9 +54,19 @@ class CORVANEL_EXPORT TJMostRecentlyUsedList : public QObject, public Component
     Q_PROPERTY(QAction *RootMenuItem READ RootMenuItem WRITE SetRootMenuItem)
 
 public:
-    enum TJMRUSortKind : quint8 { skName, skMostRecent };
+    enum TJMRUSortKind : quint8
+    {
+        skName,
+        skMostRecent
+    };
     Q_ENUM(TJMRUSortKind)
-    enum TJMRUMenuKind : quint8 { mkInsertBefore, mkInsertAfter, mkInsertWithSeparator, mkSubMenu };
+    enum TJMRUMenuKind : quint8
+    {
+        mkInsertBefore,
+        mkInsertAfter,
+        mkInsertWithSeparator,
+        mkSubMenu
+    };
     Q_ENUM(TJMRUMenuKind)
 
     // The handler sets `opened` to false when it did not open `item`.
@@ -73,7 +83,10 @@ public:
     QString StorageKey() const { return m_storage->Key(); }
     void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
     TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
-    void SetStorageRootKey(TJStorage::TJStorageRootKey root) { m_storage->SetRegistryRootKey(root); }
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
+    {
+        m_storage->SetRegistryRootKey(root);
+    }
 
     bool AutoSave() const { return m_autoSave; }
     void SetAutoSave(bool autoSave) { m_autoSave = autoSave; }

@@ -197,8 +197,8 @@ void TJStorage::Assign(const QObject *source)
 {
     const auto *other = qobject_cast<const TJStorage *>(source);
     if (!other) {
-        const QString name = source ? QString::fromLatin1(source->metaObject()->className())
-                                    : QStringLiteral("nil");
+        const QString name =
+            source ? QString::fromLatin1(source->metaObject()->className()) : QStringLiteral("nil");
         throw Exception(QStringLiteral("Cannot assign a %1 to a TJStorage").arg(name));
     }
     if (other == this)

@@ -63,7 +63,8 @@ class CORVANEL_EXPORT TJStorage : public QObject
     Q_PROPERTY(bool IsOpen READ IsOpen STORED false)
 
 public:
-    enum TJStorageRootKey : quint8 {
+    enum TJStorageRootKey : quint8
+    {
         atrkClassesRoot,
         atrkLocalMachine,
         atrkCurrentUser,

@@ -18,8 +18,7 @@ constexpr qint32 kMaxStoredItems = 65536;
 
 } // namespace
 
-TMRUCombo::TMRUCombo(QWidget *parent)
-    : QComboBox(parent), m_storage(std::make_unique<TJStorage>())
+TMRUCombo::TMRUCombo(QWidget *parent) : QComboBox(parent), m_storage(std::make_unique<TJStorage>())
 {
     m_storage->SetOwnerComponent(this);
     setEditable(true);
@@ -36,8 +35,8 @@ void TMRUCombo::Loaded()
     try {
         m_storage->Open();
         const auto close = qScopeGuard([&] { m_storage->Close(); });
-        const qint32 count = std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0),
-                                      kMaxStoredItems);
+        const qint32 count =
+            std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredItems);
         for (qint32 i = 0; i < count; ++i) {
             const QString s = m_storage->ReadString(QString::number(i), QString());
             if (i == 0)
@@ -78,8 +77,7 @@ void Register()
     entry.className = QStringLiteral("corvanel::TMRUCombo");
     entry.includeFile = QStringLiteral("MRUCombo.h");
     entry.toolTip = QStringLiteral("Combo box that remembers its entries");
-    entry.whatsThis =
-        QStringLiteral("An editable combo box whose list is kept in the registry.");
+    entry.whatsThis = QStringLiteral("An editable combo box whose list is kept in the registry.");
     entry.createWidget = [](QWidget *parent) -> QWidget * {
         auto *combo = new TMRUCombo(parent);
         combo->setDesigning(true);

@@ -34,7 +34,10 @@ public:
     QString StorageKey() const { return m_storage->Key(); }
     void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
     TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
-    void SetStorageRootKey(TJStorage::TJStorageRootKey root) { m_storage->SetRegistryRootKey(root); }
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
+    {
+        m_storage->SetRegistryRootKey(root);
+    }
 
     // Kept for forms that set it; the box always shows the first saved text.
     bool ShowLatest() const { return m_showLatest; }

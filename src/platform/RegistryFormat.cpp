@@ -478,9 +478,8 @@ QByteArray RegistryFormat::serialize(const QList<RegistryFileKey> &keys)
 
 QSettings::Format RegistryFormat::settingsFormat()
 {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("reg"), &RegistryFormat::readSettings,
-                                  &RegistryFormat::writeSettings);
+    static const QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("reg"), &RegistryFormat::readSettings, &RegistryFormat::writeSettings);
     return format;
 }
 

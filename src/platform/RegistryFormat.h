@@ -20,7 +20,8 @@ namespace corvanel {
 // files and a native backend can pass them through unchanged.
 struct CORVANEL_EXPORT RegistryValue
 {
-    enum Type : quint32 {
+    enum Type : quint32
+    {
         TypeNone = 0,
         TypeString = 1,       // REG_SZ
         TypeExpandString = 2, // REG_EXPAND_SZ, kept unexpanded
@@ -31,9 +32,9 @@ struct CORVANEL_EXPORT RegistryValue
     };
 
     quint32 type = TypeNone;
-    QString text;     // TypeString, TypeExpandString
+    QString text;      // TypeString, TypeExpandString
     quint32 dword = 0; // TypeDWord
-    QByteArray data;  // every other type, as stored
+    QByteArray data;   // every other type, as stored
 
     static RegistryValue fromString(const QString &text);
     static RegistryValue fromExpandString(const QString &text);

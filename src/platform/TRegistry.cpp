@@ -39,7 +39,8 @@ QStringList segmentsOf(const QString &key)
 
 QString systemConfigDir()
 {
-    const QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QStringList dirs =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     return dirs.size() > 1 ? dirs.at(1) : QStringLiteral("/etc/xdg");
 }
 

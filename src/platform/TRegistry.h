@@ -16,7 +16,8 @@ namespace corvanel {
 
 // The predefined roots, numbered as the registry's own root handles so that a
 // native Windows backend can hand them to the system unchanged.
-enum class RegistryRoot : quint32 {
+enum class RegistryRoot : quint32
+{
     NoRoot = 0,
     ClassesRoot = 0x80000000,
     CurrentUser = 0x80000001,
@@ -27,7 +28,14 @@ enum class RegistryRoot : quint32 {
     DynData = 0x80000006,
 };
 
-enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
+enum TRegDataType
+{
+    rdUnknown,
+    rdString,
+    rdExpandString,
+    rdInteger,
+    rdBinary
+};
 
 // A connection to one registry key, in the manner of the classic TRegistry.
 //
@@ -45,7 +53,11 @@ enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 class CORVANEL_EXPORT TRegistry
 {
 public:
-    enum class Access { Read, All };
+    enum class Access
+    {
+        Read,
+        All
+    };
 
     explicit TRegistry(Access access = Access::All);
     ~TRegistry();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "JMRU.h"
 #include "ComponentLoader.h"
 #include "Exception.h"
-#include "JMRU.h"
 #include "Palette.h"
 #include "RegistryFormat.h"
 
@@ -182,7 +182,8 @@ TEST_F(MRUList, theSeparatorKindPutsASeparatorBehindTheRoot)
     list->SetRootMenuItem(open);
     list->SetMenuKind(MRU::mkInsertWithSeparator);
     list->Add("C:\\one.txt");
-    EXPECT_EQ(texts(fileMenu.actions()), QStringList({"&Open", "|sep|", "&0 one.txt", "&Recent", "&Quit"}));
+    EXPECT_EQ(texts(fileMenu.actions()),
+              QStringList({"&Open", "|sep|", "&0 one.txt", "&Recent", "&Quit"}));
     ASSERT_NE(list->Separator(), nullptr);
     EXPECT_EQ(list->Separator()->text(), "-");
     list->Add("C:\\two.txt");

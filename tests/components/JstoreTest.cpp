@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Jstore.h"
 #include "Component.h"
 #include "Exception.h"
-#include "Jstore.h"
 
 #include "TempRegistry.h"
 
@@ -63,9 +63,9 @@ TEST_F(Storage, everyTypedOperationNeedsAnOpenStorage)
 {
     storage.SetKey("Software\\Test");
     const std::vector<std::function<void()>> operations = {
-        [&] { storage.WriteString("a", "b"); },  [&] { storage.WriteInteger("a", 1); },
-        [&] { storage.WriteBool("a", true); },   [&] { storage.ReadString("a", ""); },
-        [&] { storage.ReadInteger("a", 0); },    [&] { storage.ReadBool("a", false); }};
+        [&] { storage.WriteString("a", "b"); }, [&] { storage.WriteInteger("a", 1); },
+        [&] { storage.WriteBool("a", true); },  [&] { storage.ReadString("a", ""); },
+        [&] { storage.ReadInteger("a", 0); },   [&] { storage.ReadBool("a", false); }};
     for (const auto &operation : operations)
         EXPECT_EQ(messageOf(operation), "JStorage not Open");
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "MRUCombo.h"
 #include "ComponentLoader.h"
 #include "Exception.h"
-#include "MRUCombo.h"
 #include "Palette.h"
 #include "RegistryFormat.h"
 

@@ -77,11 +77,11 @@ TEST(RegistryFormat, everyTypeSurvivesWritingAndReading)
 
 TEST(RegistryFormat, writesTheRegistrysOwnNotation)
 {
-    const QByteArray text = RegistryFormat::serialize(
-        {{"HKEY_CURRENT_USER\\Software",
-          {{"debug", RegistryValue::fromDWord(1)},
-           {"0", RegistryValue::fromString("a\\b")},
-           {"p", RegistryValue::fromExpandString("%A%")}}}});
+    const QByteArray text =
+        RegistryFormat::serialize({{"HKEY_CURRENT_USER\\Software",
+                                    {{"debug", RegistryValue::fromDWord(1)},
+                                     {"0", RegistryValue::fromString("a\\b")},
+                                     {"p", RegistryValue::fromExpandString("%A%")}}}});
     EXPECT_EQ(text, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n"
                     "\"debug\"=dword:00000001\n"
                     "\"0\"=\"a\\\\b\"\n"

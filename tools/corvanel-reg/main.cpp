@@ -331,8 +331,8 @@ int remove(const Options &options)
     if (!registry.KeyExists(key.path))
         fail(QStringLiteral("The key %1 does not exist.").arg(fullName(key)));
     openForWriting(registry, key);
-    const QStringList names = options.allValues ? registry.GetValueNames()
-                                                : QStringList{*options.valueName};
+    const QStringList names =
+        options.allValues ? registry.GetValueNames() : QStringList{*options.valueName};
     for (const QString &name : names)
         if (!registry.DeleteValue(name))
             fail(QStringLiteral("The value \"%1\" does not exist in %2.").arg(name, fullName(key)));
