@@ -400,8 +400,9 @@ void TJMostRecentlyUsedList::DoChange()
             m_separator = new QAction(this);
             m_separator->setSeparator(true);
         }
+        // A separator action is what a "-" caption makes elsewhere; Qt would
+        // draw a text on it as a section title, so it gets none.
         m_root = m_separator;
-        m_separator->setText(QStringLiteral("-"));
         AddAfter(m_separator, m_savedRoot);
     }
     RefreshMenu();

@@ -185,7 +185,8 @@ TEST_F(MRUList, theSeparatorKindPutsASeparatorBehindTheRoot)
     EXPECT_EQ(texts(fileMenu.actions()),
               QStringList({"&Open", "|sep|", "&0 one.txt", "&Recent", "&Quit"}));
     ASSERT_NE(list->Separator(), nullptr);
-    EXPECT_EQ(list->Separator()->text(), "-");
+    EXPECT_TRUE(list->Separator()->isSeparator());
+    EXPECT_TRUE(list->Separator()->text().isEmpty());
     list->Add("C:\\two.txt");
     EXPECT_EQ(texts(fileMenu.actions()),
               QStringList({"&Open", "|sep|", "&0 two.txt", "&1 one.txt", "&Recent", "&Quit"}));
@@ -408,6 +409,23 @@ TEST_F(MRUList, inTheDesignerItTouchesNeitherStoreNorMenus)
         EXPECT_TRUE(recent->isEnabled());
     }
     EXPECT_FALSE(QFile::exists(store.file()));
+}
+
+// Not a check: leaves a picture of a File menu with a separator-kind list.
+TEST_F(MRUList, rendersAScreenshot)
+{
+    list->SetRootMenuItem(open);
+    list->SetMenuKind(MRU::mkInsertWithSeparator);
+    for (const char *s :
+         {"/home/me/games/first.omb", "/home/me/games/Tom & Jerry.omb", "/home/me/games/last.omb"})
+        list->Add(s);
+    fileMenu.popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fileMenu));
+    const QString out = qEnvironmentVariable("CORVANEL_SCREENSHOT_DIR");
+    if (!out.isEmpty()) {
+        EXPECT_TRUE(fileMenu.grab().save(out + "/mru-menu.png"));
+    }
+    fileMenu.hide();
 }
 
 TEST(MRURegister, putsTheListOnTheCorvanelPage)
