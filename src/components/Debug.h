@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Component.h"
+#include "Jstore.h"
+#include "corvanel_export.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QFile;
+
+namespace corvanel {
+
+// A trace for an application: each Output(message) while tracing is on
+// appends one line to a log beside the executable and sends the message to
+// the logging category "corvanel.debug".
+//
+// The log of /usr/bin/game is /usr/bin/game.log (an extension of the file
+// name is replaced: x.exe gives x.log). It is emptied each time it is started.
+// A line is the milliseconds since the helper was made, right-aligned in ten
+// characters, then "ms :", the message as UTF-8, and CR LF. A log that cannot
+// be created (a read-only folder) loses its lines; the messages still reach
+// the logging category.
+//
+// Whether tracing is on is Active: by default the REG_DWORD "debug" in
+// HKEY_CURRENT_USER\Software (through Storage), read and written back at
+// every query, so that the value exists, as 0, once the helper has asked.
+// With aocYes or aocNo the switch is set that way whenever no log is open and
+// otherwise lives in the helper alone.
+class CORVANEL_EXPORT TDebugHelper : public QObject, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
+    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
+                   SetStorageRootKey)
+    Q_PROPERTY(
+        TActiveOnCreationKind ActiveOnCreation READ ActiveOnCreation WRITE SetActiveOnCreation)
+    Q_PROPERTY(bool Active READ GetActive WRITE SetActive STORED false DESIGNABLE false)
+
+public:
+    enum TActiveOnCreationKind : quint8
+    {
+        aocFromRegistry,
+        aocYes,
+        aocNo
+    };
+    Q_ENUM(TActiveOnCreationKind)
+
+    explicit TDebugHelper(QObject *parent = nullptr);
+    ~TDebugHelper() override;
+
+    TJStorage *Storage() const { return m_storage.get(); }
+    QString StorageKey() const { return m_storage->Key(); }
+    void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
+    TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
+    {
+        m_storage->SetRegistryRootKey(root);
+    }
+
+    TActiveOnCreationKind ActiveOnCreation() const { return m_activeOnCreation; }
+    void SetActiveOnCreation(TActiveOnCreationKind kind) { m_activeOnCreation = kind; }
+
+    void Output(const QString &message);
+    void Start();
+    void Stop();
+    // Throws corvanel::Exception when Storage's Key is blank (aocFromRegistry).
+    bool GetActive();
+    void SetActive(bool active);
+
+    // A log was started (even one that could not be created).
+    bool IsLogStarted() const { return m_logFile != nullptr; }
+    quint32 StartTicks() const { return m_startTicks; }
+
+    static QString LogFileNameFor(const QString &executable);
+    static QByteArray LinePrefix(quint32 elapsedMs);
+
+protected:
+    // Milliseconds of a steady clock, wrapping as a 32-bit count.
+    virtual quint32 TickCount() const;
+    virtual QString LogFileName() const;
+    void SetStartTicks(quint32 ticks) { m_startTicks = ticks; }
+
+private:
+    std::unique_ptr<QFile> m_logFile;
+    quint32 m_startTicks = 0;
+    std::unique_ptr<TJStorage> m_storage;
+    TActiveOnCreationKind m_activeOnCreation = aocFromRegistry;
+    bool m_activeValue = false;
+};
+
+namespace Debug {
+CORVANEL_EXPORT void Register();
+} // namespace Debug
+
+} // namespace corvanel

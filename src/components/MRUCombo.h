@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Component.h"
+#include "Jstore.h"
+#include "corvanel_export.h"
+
+#include <QComboBox>
+#include <memory>
+
+namespace corvanel {
+
+// An editable combo box whose list remembers the texts entered into it. Once
+// the form is loaded (Loaded()) the list and the edit text come from Storage:
+// "Count" and the values "0", "1", … in list order, "0" giving the edit text.
+// UpdateList(), called when the application sees fit, adds the current text
+// and saves the first ten items. Items stay in the order they were added, and
+// the box adds nothing by itself when the user presses Enter.
+class CORVANEL_EXPORT TMRUCombo : public QComboBox, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
+    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
+                   SetStorageRootKey)
+    Q_PROPERTY(bool ShowLatest READ ShowLatest WRITE SetShowLatest)
+
+public:
+    explicit TMRUCombo(QWidget *parent = nullptr);
+    ~TMRUCombo() override;
+
+    TJStorage *Storage() const { return m_storage.get(); }
+    QString StorageKey() const { return m_storage->Key(); }
+    void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
+    TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
+    {
+        m_storage->SetRegistryRootKey(root);
+    }
+
+    // Kept for forms that set it; the box always shows the first saved text.
+    bool ShowLatest() const { return m_showLatest; }
+    void SetShowLatest(bool show) { m_showLatest = show; }
+
+    // Throws corvanel::Exception when Storage's Key is blank (after adding
+    // the text to the list).
+    void UpdateList();
+
+protected:
+    void Loaded() override;
+
+private:
+    std::unique_ptr<TJStorage> m_storage;
+    bool m_showLatest = false;
+};
+
+namespace MRUCombo {
+CORVANEL_EXPORT void Register();
+} // namespace MRUCombo
+
+} // namespace corvanel

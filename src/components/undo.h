@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Component.h"
+#include "corvanel_export.h"
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Undo by commands: a JAction knows how to perform one kind of operation; its
+// OnDo performs a record of that kind and hands back a new record that
+// reverses it. A buffer performs records through their actions and keeps the
+// reversing records: TUndoSingleBuffer the last one (so a second Undo redoes),
+// TUndoMultiBuffer a stack of them (undo only). Both can keep a QAction's text
+// and enabled state up to date.
+//
+// Ownership: a record passed to Do() stays the caller's; every record an OnDo
+// hands back belongs to the buffer that called it, which deletes it when it is
+// replaced, undone, flushed or the buffer goes.
+namespace corvanel {
+
+class JAction;
+
+// The common head of every undo record. Applications derive their records
+// from it; the virtual destructor lets the buffers delete them whole.
+struct CORVANEL_EXPORT JActionData
+{
+    JAction *Action = nullptr;
+    virtual ~JActionData();
+};
+
+using pJActionData = JActionData **;
+
+class CORVANEL_EXPORT JAction : public QObject, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    // Performs `actionData` and stores a new record reversing it where
+    // `newActionData` points (which the buffers set to null beforehand).
+    using TJActionDoEvent =
+        std::function<void(JActionData *actionData, pJActionData newActionData)>;
+
+    explicit JAction(QObject *parent = nullptr);
+    ~JAction() override;
+
+    TJActionDoEvent OnDo;
+
+    const QString &Caption() const { return m_caption; }
+    void SetCaption(const QString &caption) { m_caption = caption; }
+
+private:
+    QString m_caption;
+};
+
+// Records in last-in-first-out order, owned.
+class CORVANEL_EXPORT TUndoStack
+{
+public:
+    void Push(std::unique_ptr<JActionData> record);
+    std::unique_ptr<JActionData> Pop();
+    bool Empty() const { return m_records.empty(); }
+    std::size_t Size() const { return m_records.size(); }
+    // Latest first, as Pop() would take them.
+    void Clear()
+    {
+        while (!m_records.empty())
+            m_records.pop_back();
+    }
+
+private:
+    std::deque<std::unique_ptr<JActionData>> m_records;
+};
+
+class CORVANEL_EXPORT TUndoSingleBuffer : public QObject, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction)
+
+public:
+    explicit TUndoSingleBuffer(QObject *parent = nullptr);
+    ~TUndoSingleBuffer() override; // deletes the held record
+
+    QAction *UndoAction() const { return m_undoAction; }
+    void SetUndoAction(QAction *action) { m_undoAction = action; }
+    JActionData *Held() const { return m_held.get(); }
+
+    // Performs `record` and holds the record that reverses it, which it
+    // returns. An exception from OnDo passes with the held record unchanged.
+    JActionData *Do(JActionData *record);
+    bool GetCanUndo() const { return m_held != nullptr; }
+    // Performs the held record; the record it gives back is held next, so a
+    // second Undo() redoes.
+    void Undo();
+
+private:
+    std::unique_ptr<JActionData> m_held;
+    QPointer<QAction> m_undoAction;
+};
+
+class CORVANEL_EXPORT TUndoMultiBuffer : public QObject, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction)
+
+public:
+    explicit TUndoMultiBuffer(QObject *parent = nullptr);
+    ~TUndoMultiBuffer() override;
+
+    QAction *UndoAction() const { return m_undoAction; }
+    void SetUndoAction(QAction *action) { m_undoAction = action; }
+    const TUndoStack &Stack() const { return m_stack; }
+
+    // Performs `record` and pushes the record that reverses it (unless OnDo
+    // gave none), which it returns.
+    JActionData *Do(JActionData *record);
+    bool GetCanUndo() const { return !m_stack.Empty(); }
+    // Pops the latest record and performs it; nothing is kept for a redo.
+    // When the stack runs empty the undo action shows "Can't undo" and is
+    // disabled. An exception from OnDo passes; the popped record is gone.
+    void Undo();
+    // Deletes every record; the undo action is left as it is.
+    void Flush();
+
+private:
+    QPointer<QAction> m_undoAction;
+    TUndoStack m_stack;
+};
+
+namespace undo {
+CORVANEL_EXPORT void Register();
+} // namespace undo
+
+} // namespace corvanel
