@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Search.h"
+
+namespace ombrel {
+
+namespace {
+
+// Plays the move in place; returns true when it was cut off.
+inline bool playInPlace(const OwnerTable &owners, int m, int h, SeedArray &s,
+                        StoreArray &t) noexcept
+{
+    int hand = s[h];
+    s[h] = 0;
+    int i = h + 1 == HouseCount ? 0 : h + 1;
+    for (int sown = 0;;) {
+        if (hand == 0 && s[i] == 0)
+            return false;
+        s[i] += 1;
+        hand -= 1;
+        if (hand == 0) {
+            if (s[i] == 1)
+                return false;
+            if (s[i] == GroupSize) {
+                t[m] += 1;
+                s[i] = 0;
+                return false;
+            }
+            hand = s[i]; // relay
+            s[i] = 0;
+        }
+        if (s[i] == GroupSize) {
+            t[owners[i]] += 1;
+            s[i] = 0;
+        }
+        i = i + 1 == HouseCount ? 0 : i + 1;
+        if (++sown == MaxSownSeeds)
+            return true;
+    }
+}
+
+} // namespace
+
+MoveOutcome SimulateMove(const OwnerTable &owners, int player, int house, const SeedArray &seeds,
+                         const StoreArray &stores) noexcept
+{
+    MoveOutcome out{seeds, stores, false};
+    out.Cut = playInPlace(owners, player, house, out.Seeds, out.Stores);
+    return out;
+}
+
+std::int32_t ScoreMove(int depth, int player, int house, const SeedArray &seeds,
+                       const StoreArray &stores, SearchContext &context) noexcept
+{
+    ++context.Nodes;
+    if (context.Pump)
+        context.Pump(context.PumpData);
+
+    const int m = player;
+    const int o = 1 - player;
+    SeedArray s = seeds;
+    StoreArray t = stores;
+    if (playInPlace(context.Owners, m, house, s, t))
+        return t[m] - t[o];
+
+    std::int32_t own = 0;
+    std::int32_t other = 0;
+    for (int i = 0; i < HouseCount; ++i)
+        (context.Owners[i] == m ? own : other) += s[i];
+    if (other == 0)
+        return t[m] - t[o] + own / GroupSize;
+
+    if (depth > 1 && !(context.Stop && *context.Stop)) {
+        std::int32_t best = NoScore;
+        for (int j = 0; j < HouseCount; ++j) {
+            if (context.Owners[j] != o || s[j] == 0)
+                continue;
+            const std::int32_t v = ScoreMove(depth - 1, o, j, s, t, context);
+            if (v > best)
+                best = v;
+        }
+        return -best;
+    }
+    return t[m] - t[o];
+}
+
+Candidates CollectCandidates(int depth, int player, const TBoard &board,
+                             SearchContext &context) noexcept
+{
+    Candidates c;
+    c.Scores.fill(NoScore);
+    for (int h = 0; h < HouseCount; ++h) {
+        if (context.Owners[h] != player || board.Seeds[h] == 0)
+            continue;
+        if (depth <= 0) {
+            c.Houses[c.Count++] = h;
+            continue;
+        }
+        const std::int32_t v = ScoreMove(depth, player, h, board.Seeds, board.Taken, context);
+        c.Scores[h] = v;
+        c.Tried[h] = true;
+        if (v > c.Best) {
+            c.Best = v;
+            c.Count = 0;
+            c.Houses[c.Count++] = h;
+        } else if (v == c.Best) {
+            c.Houses[c.Count++] = h;
+        }
+    }
+    return c;
+}
+
+} // namespace ombrel

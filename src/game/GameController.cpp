@@ -1,0 +1,507 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "GameController.h"
+
+#include "Search.h"
+
+#include <string>
+
+namespace ombrel {
+
+namespace {
+
+const char *const CaptionGame = "Ombrel";
+const char *const CaptionError = "Error";
+const char *const TextBusy = "The other player is still playing. Please wait.";
+const char *const TextNotOwner = "You don't own this house!";
+const char *const TextEmpty = "This house is empty!";
+const char *const TextSetup = "Click left or right to modify seeds. Press + or - to modify houses";
+
+std::string playerText(const char *before, int player, const char *after)
+{
+    return before + std::to_string(player + 1) + after;
+}
+
+// Keeps the search nesting count right however the search is left.
+class SearchScope
+{
+public:
+    explicit SearchScope(int &depth) : m_depth(depth) { ++m_depth; }
+    ~SearchScope() { --m_depth; }
+    SearchScope(const SearchScope &) = delete;
+    SearchScope &operator=(const SearchScope &) = delete;
+
+private:
+    int &m_depth;
+};
+
+} // namespace
+
+GameController::GameController(GameView &view, std::uint64_t randomSeed)
+    : m_view(view), m_random(randomSeed)
+{
+    InitBoard(m_board);
+    m_computerSide = 1;
+    SetOpponent(OpponentDifficult);
+    m_hintMode = false;
+    SetSetupMode(false);
+}
+
+// The history frees its snapshots itself; the view may already be half gone.
+GameController::~GameController() = default;
+
+bool GameController::IsBusy() const noexcept
+{
+    return m_moveTimer || m_flashTimer || m_stopEnabled || IsSearching();
+}
+
+int GameController::HouseAt(int x, int y) noexcept
+{
+    if (x < 0 || y < 0 || x >= 6 * HouseSize || y >= SurfaceHeight)
+        return -1;
+    const int column = x / HouseSize;
+    return y < BottomRowY ? 11 - column : column;
+}
+
+void GameController::SetBoard(const TBoard &board)
+{
+    if (IsBusy())
+        return;
+    m_board = board;
+    for (int h = 0; h < HouseCount; ++h) {
+        m_board.HouseX[h] = HouseLeft(h);
+        m_board.HouseY[h] = HouseTop(h);
+    }
+    m_view.Repaint(false);
+}
+
+// --- commands ---------------------------------------------------------------
+
+void GameController::NewGameExecute()
+{
+    if (IsSearching()) {
+        // The search unwinds at its next node; its result is dropped.
+        m_cutSearch = true;
+    }
+    ++m_gameEpoch;
+    SetMoveTimer(false);
+    SetFlashTimer(false);
+    SetStopEnabled(false);
+    m_view.SetBoardCursor(BoardCursor::Hand);
+    m_board.RoundStarter = 1;
+    m_board.Taken[0] = 6;
+    NewRound(m_board);
+    ClearHistory();
+    m_view.Repaint(false);
+    m_hintMode = false;
+}
+
+void GameController::PaintBox1MouseUp(MouseButton button, int x, int y)
+{
+    const int h = HouseAt(x, y);
+    if (h < 0)
+        return;
+    if (IsBusy()) {
+        ShowError(TextBusy);
+        return;
+    }
+    if (m_setupMode) {
+        if (button == MouseButton::Left)
+            ++m_board.Seeds[h];
+        else if (m_board.Seeds[h] > 0)
+            --m_board.Seeds[h];
+        m_view.DrawHouse(h);
+        return;
+    }
+    if (OwnerOf(m_board, h) != m_board.Mover) {
+        ShowError(TextNotOwner);
+        return;
+    }
+    if (m_board.Seeds[h] == 0) {
+        ShowError(TextEmpty);
+        return;
+    }
+    m_capturePending = false;
+    m_moveEnding = false;
+    PushSnapshot();
+    StartMove(h);
+}
+
+void GameController::MoveTimerTimer()
+{
+    if (!m_moveTimer)
+        return; // a tick that was already queued when the timer stopped
+    const int mover = m_board.Mover;
+    if (m_opponent > OpponentHuman && mover == m_computerSide)
+        m_view.SetStatusText("The computer is playing...");
+    else
+        m_view.SetStatusText(playerText("Player ", mover, " is playing..."));
+    m_view.SetBoardCursor(BoardCursor::Busy);
+    SowStep((m_board.SowHouse + 1) % HouseCount);
+}
+
+void GameController::FlashTimerTimer()
+{
+    if (!m_flashTimer)
+        return;
+    ++m_flashCount;
+    const int h = m_chosenHouse;
+    if (m_flashCount % 2 == 1) {
+        const int seeds = m_board.Seeds[h];
+        m_board.Seeds[h] = 0;
+        m_view.DrawHouse(h);
+        m_board.Seeds[h] = seeds;
+    } else {
+        m_view.DrawHouse(h);
+    }
+    if (m_hintMode) {
+        if (m_flashCount >= FlashTicksForHint) {
+            SetFlashTimer(false);
+            m_hintMode = false;
+        }
+        return;
+    }
+    if (m_flashCount >= FlashTicksForMove) {
+        SetFlashTimer(false);
+        StartMove(h);
+    }
+}
+
+void GameController::Play1Click()
+{
+    if (RefuseWhileBusy())
+        return;
+    if (m_opponent == OpponentHuman)
+        SetOpponent(OpponentDifficult);
+    SetSetupMode(false);
+    m_computerSide = m_board.Mover;
+    ComputerMove();
+}
+
+void GameController::Hint1Click()
+{
+    if (RefuseWhileBusy())
+        return;
+    const int side = m_computerSide;
+    const int opponent = m_opponent;
+    m_computerSide = m_board.Mover;
+    m_hintMode = true;
+    if (m_opponent == OpponentHuman)
+        SetOpponent(OpponentExtremelyDifficult);
+    SetSetupMode(false);
+    ComputerMove();
+    SetOpponent(opponent);
+    m_computerSide = side;
+}
+
+void GameController::Turn1Click()
+{
+    if (RefuseWhileBusy())
+        return;
+    m_computerSide = 1 - m_computerSide;
+    m_board.Mover = std::uint8_t(1 - m_board.Mover);
+}
+
+void GameController::SetupItemClick()
+{
+    SetSetupMode(!m_setupMode);
+    if (m_setupMode)
+        m_view.SetStatusText(TextSetup);
+}
+
+void GameController::FormKeyUp(Key key)
+{
+    if (!m_setupMode)
+        return;
+    if (key == Key::KeypadPlus && m_board.Player1Houses < HouseCount)
+        ++m_board.Player1Houses;
+    else if (key == Key::KeypadMinus && m_board.Player1Houses > 0)
+        --m_board.Player1Houses;
+    m_view.Repaint(true);
+}
+
+void GameController::UndoActionExecute()
+{
+    if (RefuseWhileBusy())
+        return;
+    if (!m_history.PopInto(m_board))
+        return;
+    SetUndoEnabled(!m_history.Empty());
+    m_view.Repaint(false);
+    m_board.Mover = std::uint8_t(1 - m_board.Mover);
+    ShowReady();
+}
+
+void GameController::StopActionExecute()
+{
+    if (!m_stopEnabled)
+        return;
+    m_stopRequested = true;
+    m_cutSearch = true;
+    SetStopEnabled(false);
+}
+
+void GameController::AbandonSearch()
+{
+    if (!IsSearching())
+        return;
+    m_cutSearch = true;
+    ++m_gameEpoch;
+}
+
+void GameController::SetOpponent(int level)
+{
+    if (level < OpponentHuman || level > OpponentExtremelyDifficult)
+        return;
+    m_opponent = level;
+    m_view.SetOpponentMark(level);
+}
+
+void GameController::SetSetupMode(bool on)
+{
+    m_setupMode = on;
+    m_view.SetSetupMark(on);
+}
+
+// --- the move ---------------------------------------------------------------
+
+void GameController::StartMove(int house)
+{
+    m_sown = 0;
+    m_lastMoveCut = false;
+    SetMoveTimer(true);
+    SowStep(house);
+}
+
+void GameController::SowStep(int h)
+{
+    TBoard &b = m_board;
+    b.SowHouse = h;
+    if (b.InHand == 0 && b.Seeds[h] == 0) {
+        EndOfMove();
+        return;
+    }
+    if (m_moveEnding) {
+        b.SowHouse = (h - 1) % HouseCount;
+        EndOfMove();
+        return;
+    }
+    if (m_capturePending) {
+        m_capturePending = false;
+        const int taker = b.InHand == 0 ? b.Mover : OwnerOf(b, h);
+        b.Taken[taker] += 1;
+        m_view.DrawTaken(taker);
+        b.Seeds[h] = 0;
+        m_view.DrawHouse(h);
+        if (b.InHand == 0)
+            m_moveEnding = true;
+        return;
+    }
+    if (b.InHand == 0) { // the start of the move, or a relay
+        b.InHand = b.Seeds[h];
+        b.Seeds[h] = 0;
+        m_view.DrawHouse(h);
+        return;
+    }
+    if (m_sown >= MaxSownSeeds) {
+        // This sowing would never end: lay the rest down here and stop.
+        b.Seeds[h] += b.InHand;
+        b.InHand = 0;
+        m_view.DrawHouse(h);
+        m_lastMoveCut = true;
+        EndOfMove();
+        return;
+    }
+    if (b.InHand == 1 && b.Seeds[h] == 0)
+        m_moveEnding = true;
+    b.Seeds[h] += 1;
+    b.InHand -= 1;
+    ++m_sown;
+    m_view.DrawHouse(h);
+    if (b.Seeds[h] == GroupSize) {
+        b.SowHouse = (h - 1) % HouseCount;
+        m_capturePending = true;
+    } else if (b.InHand == 0) {
+        b.SowHouse = (h - 1) % HouseCount;
+    }
+}
+
+void GameController::EndOfMove()
+{
+    TBoard &b = m_board;
+    b.Mover = std::uint8_t(1 - b.Mover);
+    m_moveEnding = false;
+    SetMoveTimer(false);
+    m_view.SetBoardCursor(BoardCursor::Hand);
+    m_view.RefreshCursor();
+    m_view.Beep();
+
+    if (SeedsOf(b, b.Mover) == 0) {
+        m_view.SetStatusText("Game over");
+        const int w = 1 - b.Mover;
+        b.Taken[w] += SeedsOf(b, w) / GroupSize;
+        m_view.DrawTaken(w);
+        ClearHouses(b);
+        m_view.Repaint(true);
+        if (b.Taken[0] == 0 || b.Taken[1] == 0) {
+            // The next round gives Player 1 Taken[0] houses, so the winner
+            // named is the one who gets them all (also when both stores are
+            // empty, which only a set-up board can reach).
+            m_view.ShowMessage(b.Taken[0] != 0 ? "Game over. Player 1 wins all the houses."
+                                               : "Game over. Player 2 wins all the houses.",
+                               CaptionGame, MessageButtons::Ok, MessageIcon::None);
+            NewRound(b);
+            ClearHistory();
+            m_view.Repaint(true);
+            m_view.SetStatusText("Game over.");
+            return;
+        }
+        if (m_view.ShowMessage("Game over. Continue?", CaptionGame, MessageButtons::YesNo,
+                               MessageIcon::Question) != MessageAnswer::Yes)
+            return;
+        NewRound(b);
+        ClearHistory();
+        m_view.Repaint(true);
+    }
+    ShowReady();
+    if (m_opponent > OpponentHuman && b.Mover == m_computerSide)
+        ComputerMove();
+}
+
+// --- the computer -----------------------------------------------------------
+
+void GameController::ComputerMove()
+{
+    if (SeedsOf(m_board, m_computerSide) == 0) {
+        if (m_view.ShowMessage("The computer can not play. Continue?", CaptionGame,
+                               MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes) {
+            NewRound(m_board);
+            ClearHistory();
+            m_view.Repaint(false);
+        }
+        // No flash follows, so nothing else would end a hint.
+        m_hintMode = false;
+        return;
+    }
+    const bool hint = m_hintMode;
+    if (!hint) {
+        m_view.SetBoardCursor(BoardCursor::Busy);
+        m_view.SetStatusText("The computer is thinking...");
+        m_stopRequested = false;
+        SetStopEnabled(true);
+        PushSnapshot();
+    }
+    const std::uint64_t epoch = m_gameEpoch;
+    const int depth = DepthForLevel(m_opponent);
+    bool found = false;
+    const int house = ChooseHouse(depth < 0 ? 0 : depth, found);
+    if (epoch != m_gameEpoch)
+        return; // New (or closing the window) abandoned this search
+
+    if (!found) {
+        ShowError("No best start found somehow");
+        if (!hint) {
+            m_history.Discard();
+            SetUndoEnabled(!m_history.Empty());
+        }
+        SetStopEnabled(false);
+        m_view.SetBoardCursor(BoardCursor::Hand);
+        m_hintMode = false;
+        return;
+    }
+    m_chosenHouse = house;
+    if (!hint) {
+        m_capturePending = false;
+        m_moveEnding = false;
+    }
+    m_flashCount = 0;
+    SetFlashTimer(true);
+    SetStopEnabled(false);
+}
+
+int GameController::ChooseHouse(int depth, bool &found)
+{
+    // Search a copy: commands run during the search may change the board.
+    const TBoard position = m_board;
+    SearchContext context(position.Player1Houses);
+    m_cutSearch = false;
+    context.Stop = &m_cutSearch;
+    if (m_view.PumpsMessages()) {
+        context.Pump = &GameController::Pump;
+        context.PumpData = this;
+    }
+    Candidates candidates;
+    {
+        SearchScope scope(m_searchDepth);
+        candidates = CollectCandidates(depth, m_computerSide, position, context);
+    }
+    m_nodes += context.Nodes;
+    found = candidates.Count > 0;
+    if (!found)
+        return -1;
+    const std::uint32_t r = m_random.Next();
+    return candidates.Houses[r % std::uint32_t(candidates.Count)];
+}
+
+void GameController::Pump(void *controller)
+{
+    static_cast<GameController *>(controller)->m_view.PumpMessages();
+}
+
+// --- helpers ----------------------------------------------------------------
+
+void GameController::ClearHistory()
+{
+    m_history.Clear();
+    SetUndoEnabled(false);
+}
+
+void GameController::PushSnapshot()
+{
+    m_history.Push(m_board);
+    SetUndoEnabled(true);
+}
+
+bool GameController::RefuseWhileBusy()
+{
+    if (!IsBusy())
+        return false;
+    ShowError(TextBusy);
+    return true;
+}
+
+void GameController::ShowError(const char *text)
+{
+    m_view.ShowMessage(text, CaptionError, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void GameController::ShowReady()
+{
+    m_view.SetStatusText(playerText("Ready. Player ", m_board.Mover, " can play now."));
+}
+
+void GameController::SetMoveTimer(bool on)
+{
+    m_moveTimer = on;
+    m_view.SetMoveTimer(on);
+}
+
+void GameController::SetFlashTimer(bool on)
+{
+    m_flashTimer = on;
+    m_view.SetFlashTimer(on);
+}
+
+void GameController::SetUndoEnabled(bool on)
+{
+    m_undoEnabled = on;
+    m_view.SetUndoEnabled(on);
+}
+
+void GameController::SetStopEnabled(bool on)
+{
+    m_stopEnabled = on;
+    m_view.SetStopEnabled(on);
+}
+
+} // namespace ombrel

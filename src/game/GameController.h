@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+// The game controller owns the state of a game (board, history, opponent,
+// modes, the enabled state of the timers and of Undo and Stop) and carries out
+// every command. It reaches the screen only through GameView, so whole games
+// can be played by calls: a test calls a command, then ticks the timers.
+//
+// A move is animated one step per MoveTimer tick (SowStep); EndOfMove runs
+// after its last step, passes the turn and, when it is the computer's turn,
+// starts ComputerMove, which searches, picks a house and starts FlashTimer;
+// after the flash the chosen house is sown by MoveTimer like a human move.
+//
+// The search runs inside the command that started it and pumps the view's
+// events at every node, so any command may arrive in the middle of a search.
+// The controller therefore treats a running search as busy (board clicks,
+// Undo, Play, Hint and Turn are refused), lets New abandon it (its result is
+// dropped) and lets Stop cut it short.
+
+#include "Board.h"
+#include "GameView.h"
+#include "MoveHistory.h"
+#include "Random.h"
+
+#include <cstdint>
+
+namespace ombrel {
+
+enum class MouseButton
+{
+    Left,
+    Right,
+    Middle,
+    Other
+};
+enum class Key
+{
+    KeypadPlus,
+    KeypadMinus,
+    Other
+};
+
+// Opponent levels.
+inline constexpr int OpponentHuman = 1;
+inline constexpr int OpponentEasy = 2;
+inline constexpr int OpponentMedium = 3;
+inline constexpr int OpponentDifficult = 4;
+inline constexpr int OpponentVeryDifficult = 5;
+inline constexpr int OpponentExtremelyDifficult = 6;
+
+inline constexpr int FlashTicksForMove = 7;
+inline constexpr int FlashTicksForHint = 2;
+// Size of the drawing surface; releases outside it select no house.
+inline constexpr int SurfaceWidth = 438;
+inline constexpr int SurfaceHeight = 245;
+
+class GameController
+{
+public:
+    // Sets up a new game: four seeds everywhere, Player 1 to move, the
+    // computer (Difficult) playing Player 2. `randomSeed` seeds the generator
+    // that breaks ties between equally good houses (the window passes the time).
+    GameController(GameView &view, std::uint64_t randomSeed);
+    ~GameController();
+    GameController(const GameController &) = delete;
+    GameController &operator=(const GameController &) = delete;
+
+    // Commands. Each is what the window's handler of the same name calls.
+    void NewGameExecute();
+    void PaintBox1MouseUp(MouseButton button, int x, int y);
+    void MoveTimerTimer();
+    void FlashTimerTimer();
+    void Play1Click();
+    void Hint1Click();
+    void Turn1Click();
+    void SetupItemClick();
+    void FormKeyUp(Key key);
+    void UndoActionExecute();
+    void StopActionExecute();
+    void HumanExecute() { SetOpponent(OpponentHuman); }
+    void ComputerEasyExecute() { SetOpponent(OpponentEasy); }
+    void ComputerMediumExecute() { SetOpponent(OpponentMedium); }
+    void ComputerDifficultExecute() { SetOpponent(OpponentDifficult); }
+    void ComputerVeryDifficultExecute() { SetOpponent(OpponentVeryDifficult); }
+    void ComputerExtremelyDifficultExecute() { SetOpponent(OpponentExtremelyDifficult); }
+
+    void SetOpponent(int level);
+    void SetSetupMode(bool on);
+
+    // Makes a running search unwind as fast as it can and drops its result
+    // (the window calls it before it closes). Nothing else changes.
+    void AbandonSearch();
+
+    // The house under a point of the drawing surface, or -1 for none.
+    static int HouseAt(int x, int y) noexcept;
+
+    // State, for the view and for tests.
+    const TBoard &Board() const noexcept { return m_board; }
+    // Replaces the board (tests, tools, analysis). Not while busy.
+    void SetBoard(const TBoard &board);
+    const MoveHistory &History() const noexcept { return m_history; }
+    int Opponent() const noexcept { return m_opponent; }
+    bool SetupMode() const noexcept { return m_setupMode; }
+    bool HintMode() const noexcept { return m_hintMode; }
+    bool CapturePending() const noexcept { return m_capturePending; }
+    bool MoveEnding() const noexcept { return m_moveEnding; }
+    int FlashCount() const noexcept { return m_flashCount; }
+    int ChosenHouse() const noexcept { return m_chosenHouse; }
+    int ComputerSide() const noexcept { return m_computerSide; }
+    bool StopRequested() const noexcept { return m_stopRequested; }
+    bool MoveTimerEnabled() const noexcept { return m_moveTimer; }
+    bool FlashTimerEnabled() const noexcept { return m_flashTimer; }
+    bool UndoEnabled() const noexcept { return m_undoEnabled; }
+    bool StopEnabled() const noexcept { return m_stopEnabled; }
+    bool IsSearching() const noexcept { return m_searchDepth > 0; }
+    // A move is sown, a pick is flashing or a search runs.
+    bool IsBusy() const noexcept;
+    // Seeds sown so far in the current move.
+    int SownThisMove() const noexcept { return m_sown; }
+    // The last move was cut after MaxSownSeeds seeds.
+    bool LastMoveCut() const noexcept { return m_lastMoveCut; }
+    // Search nodes visited since construction.
+    std::uint64_t SearchNodes() const noexcept { return m_nodes; }
+    Random &Rng() noexcept { return m_random; }
+
+private:
+    void SowStep(int h);
+    void EndOfMove();
+    void ComputerMove();
+    void ClearHistory();
+    void PushSnapshot();
+    void StartMove(int house);
+    bool RefuseWhileBusy();
+    void ShowError(const char *text);
+    void ShowReady();
+    void SetMoveTimer(bool on);
+    void SetFlashTimer(bool on);
+    void SetUndoEnabled(bool on);
+    void SetStopEnabled(bool on);
+    int ChooseHouse(int depth, bool &found);
+    static void Pump(void *controller);
+
+    GameView &m_view;
+    int m_opponent = OpponentDifficult;
+    bool m_setupMode = false;
+    bool m_hintMode = false;
+    TBoard m_board;
+    MoveHistory m_history;
+    bool m_capturePending = false;
+    bool m_moveEnding = false;
+    int m_flashCount = 0;
+    int m_chosenHouse = 0;
+    int m_computerSide = 1;
+    bool m_stopRequested = false;
+
+    bool m_moveTimer = false;
+    bool m_flashTimer = false;
+    bool m_undoEnabled = false;
+    bool m_stopEnabled = false;
+
+    Random m_random;
+    int m_sown = 0;
+    bool m_lastMoveCut = false;
+    int m_searchDepth = 0;         // nesting of running searches
+    bool m_cutSearch = false;      // the running search looks no deeper
+    std::uint64_t m_gameEpoch = 0; // bumped by New and AbandonSearch
+    std::uint64_t m_nodes = 0;
+};
+
+} // namespace ombrel

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "HeadlessView.h"
+
+#include "GameController.h"
+
+namespace ombrel {
+
+MessageAnswer HeadlessView::ShowMessage(const std::string &text, const std::string &caption,
+                                        MessageButtons buttons, MessageIcon)
+{
+    m_lastMessage = text;
+    if (m_handler)
+        return m_handler(text, caption, buttons);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+long RunTimers(GameController &game, long maxTicks)
+{
+    long ticks = 0;
+    while (ticks < maxTicks) {
+        if (game.FlashTimerEnabled())
+            game.FlashTimerTimer();
+        else if (game.MoveTimerEnabled())
+            game.MoveTimerTimer();
+        else
+            break;
+        ++ticks;
+    }
+    return ticks;
+}
+
+} // namespace ombrel
