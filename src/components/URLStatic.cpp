@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "URLStatic.h"
+
+#include "Palette.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QUrl>
+
+Q_LOGGING_CATEGORY(lcURLStatic, "corvanel.components.urlstatic", QtWarningMsg)
+
+namespace corvanel {
+
+namespace {
+
+bool openWithDesktop(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+TURLStatic::Opener &opener()
+{
+    static TURLStatic::Opener current = openWithDesktop;
+    return current;
+}
+
+} // namespace
+
+TURLStatic::TURLStatic(QWidget *parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+
+    // Only the colours a link shows in; a disabled link greys out as labels do.
+    QPalette linkPalette = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        linkPalette.setColor(group, QPalette::WindowText, QColor(0, 0, 255));
+    }
+    setPalette(linkPalette);
+
+    // A fresh QFont resolves only what is set here, so the size keeps
+    // following the parent's font. Without Arial Qt picks a similar face.
+    QFont linkFont;
+    linkFont.setFamily(QStringLiteral("Arial"));
+    linkFont.setStyleHint(QFont::SansSerif);
+    linkFont.setWeight(QFont::Normal);
+    linkFont.setItalic(false);
+    linkFont.setUnderline(true);
+    linkFont.setStrikeOut(false);
+    setFont(linkFont);
+
+    setAutoFillBackground(false);
+}
+
+void TURLStatic::SetURL(const QString &url)
+{
+    if (m_url == url)
+        return;
+    m_url = url;
+}
+
+TURLStatic::Opener TURLStatic::setOpener(Opener replacement)
+{
+    Opener previous = std::move(opener());
+    opener() = replacement ? std::move(replacement) : Opener(openWithDesktop);
+    return previous;
+}
+
+void TURLStatic::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        WMLButtonDown(event);
+    else
+        QLabel::mousePressEvent(event);
+}
+
+// What a plain label does with the second press of a left double click.
+void TURLStatic::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        QLabel::mousePressEvent(event);
+    else
+        QLabel::mouseDoubleClickEvent(event);
+}
+
+// Opens on the press itself, every press; whether it worked is not shown.
+void TURLStatic::WMLButtonDown(QMouseEvent *event)
+{
+    event->accept();
+    // Like the shell's "open": a web address, or a file relative to here.
+    const QUrl url = QUrl::fromUserInput(m_url, QDir::currentPath());
+    if (!url.isValid() || url.isEmpty())
+        return;
+    if (!opener()(url))
+        qCDebug(lcURLStatic) << "could not open" << url;
+}
+
+namespace URLStatic {
+
+void Register()
+{
+    PaletteEntry entry;
+    entry.page = QStringLiteral("Corvanel 2");
+    entry.className = QStringLiteral("corvanel::TURLStatic");
+    entry.includeFile = QStringLiteral("URLStatic.h");
+    entry.toolTip = QStringLiteral("Hyperlink label");
+    entry.whatsThis = QStringLiteral("A label that opens its URL in the browser when pressed.");
+    entry.createWidget = [](QWidget *parent) -> QWidget * {
+        auto *label = new TURLStatic(parent);
+        label->setDesigning(true);
+        label->setText(QStringLiteral("URLStatic"));
+        return label;
+    };
+    Palette::add(std::move(entry));
+}
+
+} // namespace URLStatic
+
+} // namespace corvanel

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include "Component.h"
+#include "corvanel_export.h"
+
+#include <QLabel>
+#include <QString>
+#include <functional>
+
+class QUrl;
+
+namespace corvanel {
+
+// A label that looks like a web link (blue, underlined, "Arial", hand cursor,
+// no background of its own) and opens URL as soon as the left button goes
+// down on it. Other buttons reach the label as on any other label.
+class CORVANEL_EXPORT TURLStatic : public QLabel, public Component
+{
+    Q_OBJECT
+    Q_PROPERTY(QString URL READ GetURL WRITE SetURL)
+
+public:
+    // Opens an address for the user; the result is only informative, a
+    // failure is never reported.
+    using Opener = std::function<bool(const QUrl &url)>;
+
+    explicit TURLStatic(QWidget *parent = nullptr);
+
+    QString GetURL() const { return m_url; }
+    // Changes what the next press opens; the caption stays as it is.
+    void SetURL(const QString &url);
+
+    // Replaces how every link label opens its address (QDesktopServices by
+    // default; an empty opener restores that) and returns the previous one.
+    // Tests use it so that no browser is started.
+    static Opener setOpener(Opener opener);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    // The second press of a double click arrives here and opens nothing more.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    virtual void WMLButtonDown(QMouseEvent *event);
+
+private:
+    QString m_url;
+};
+
+namespace URLStatic {
+CORVANEL_EXPORT void Register();
+} // namespace URLStatic
+
+} // namespace corvanel

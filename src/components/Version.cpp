@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Version.h"
+
+#include "Palette.h"
+#include "VersionInfo.h"
+
+#include <QCoreApplication>
+
+namespace corvanel {
+
+TVersionLabel::TVersionLabel(QWidget *parent) : QLabel(parent) {}
+
+QString TVersionLabel::GetVersion()
+{
+    if (m_version.isEmpty())
+        m_version = readVersion();
+    return m_version;
+}
+
+void TVersionLabel::setFileName(const QString &fileName)
+{
+    if (m_fileName == fileName)
+        return;
+    m_fileName = fileName;
+    m_version.clear();
+}
+
+void TVersionLabel::Loaded()
+{
+    Component::Loaded();
+    setText(QStringLiteral("Version ") + GetVersion());
+}
+
+// The classic lookup: size, block, first translation, then the FileVersion of
+// that translation's string table. Any step that fails gives an empty text.
+QString TVersionLabel::readVersion() const
+{
+    const QString path =
+        m_fileName.isEmpty() ? QCoreApplication::applicationFilePath() : m_fileName;
+    const qsizetype size = VersionInfo::fileVersionInfoSize(path);
+    if (size <= 0)
+        return {};
+    const QByteArray block = VersionInfo::fileVersionInfo(path, size);
+    const std::vector<VersionInfo::Translation> translations = VersionInfo::queryTranslation(block);
+    if (translations.empty())
+        return {};
+    const VersionInfo::Translation &first = translations.front();
+    const QString subBlock = QString::asprintf("\\StringFileInfo\\%04x%04x\\FileVersion",
+                                               unsigned(first.language), unsigned(first.codePage));
+    return VersionInfo::queryString(block, subBlock).value_or(QString());
+}
+
+namespace Version {
+
+void Register()
+{
+    PaletteEntry entry;
+    entry.page = QStringLiteral("Corvanel 2");
+    entry.className = QStringLiteral("corvanel::TVersionLabel");
+    entry.includeFile = QStringLiteral("Version.h");
+    entry.toolTip = QStringLiteral("Version label");
+    entry.whatsThis = QStringLiteral("Shows \"Version \" and the program's file version.");
+    entry.createWidget = [](QWidget *parent) -> QWidget * {
+        auto *label = new TVersionLabel(parent);
+        label->setDesigning(true);
+        label->setText(QStringLiteral("Version"));
+        return label;
+    };
+    Palette::add(std::move(entry));
+}
+
+} // namespace Version
+
+} // namespace corvanel
