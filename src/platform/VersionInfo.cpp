@@ -129,7 +129,18 @@ private:
         m_sections = {view.word(m_layout->shoff, m_layout->wordSize), view.u16(m_layout->shnum),
                       view.u16(m_layout->shentsize)};
         resolveExtendedCounts();
-        return view.ok();
+        // Header tables running past the end mean a cut-off file: trust none of it.
+        return view.ok() && fits(m_programs, m_layout->phdrSize) &&
+               fits(m_sections, m_layout->shdrSize);
+    }
+
+    bool fits(const Table &table, int minimumSize) const
+    {
+        if (table.count == 0)
+            return true;
+        if (table.entrySize < quint64(minimumSize) || table.offset > quint64(m_fileSize))
+            return false;
+        return table.count <= (quint64(m_fileSize) - table.offset) / table.entrySize;
     }
 
     // Counts too large for the file header live in the first section header.
@@ -210,7 +221,8 @@ private:
     }
 
     // Walks the notes of one area: namesz, descsz and type words, then the
-    // name and the descriptor, each padded to the area's alignment.
+    // name and the descriptor, each starting at the area's alignment (8 for
+    // notes like GNU properties, else 4).
     QByteArray findPackageNote(const QByteArray &area, quint64 alignment)
     {
         ByteView view(area, m_bigEndian);
@@ -223,13 +235,13 @@ private:
             const quint64 nameSize = view.u32(pos), descSize = view.u32(pos + 4);
             const quint64 type = view.u32(pos + 8);
             const quint64 nameAt = pos + 12;
-            const quint64 descAt = nameAt + padded(nameSize);
+            const quint64 descAt = padded(nameAt + nameSize);
             if (descAt > size || descSize > size - descAt)
                 return {};
             if (type == kPackageNoteType && nameSize == sizeof kPackageNoteOwner &&
                 std::memcmp(area.constData() + nameAt, kPackageNoteOwner, nameSize) == 0)
                 return withoutTrailingNuls(area.mid(qsizetype(descAt), qsizetype(descSize)));
-            pos = descAt + padded(descSize);
+            pos = padded(descAt + descSize);
         }
         return {};
     }
