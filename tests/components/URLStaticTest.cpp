@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "URLStatic.h"
+#include "ComponentLoader.h"
+#include "Palette.h"
+#include "Version.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTest>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using corvanel::TURLStatic;
+
+namespace {
+
+const QString kHome = QStringLiteral("https://corvanel.example/");
+
+// Counts the presses that reach it, i.e. those a label leaves alone.
+class Form : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+class HyperlinkLabel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        previous = TURLStatic::setOpener([this](const QUrl &url) {
+            opened << url;
+            return opens;
+        });
+        link = new TURLStatic(&form);
+        link->setText("Visit the Corvanel homepage");
+        link->SetURL(kHome);
+        link->resize(160, 20);
+    }
+    void TearDown() override { TURLStatic::setOpener(previous); }
+
+    TURLStatic::Opener previous;
+    QList<QUrl> opened;
+    bool opens = true;
+    Form form;
+    TURLStatic *link = nullptr;
+};
+
+TEST_F(HyperlinkLabel, leftPressOpensAtOnceAndReleaseDoesNot)
+{
+    QTest::mousePress(link, Qt::LeftButton);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(kHome)});
+    QTest::mouseRelease(link, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(form.presses, 0);
+}
+
+TEST_F(HyperlinkLabel, everyPressOpensAgainEvenWhenOpeningFails)
+{
+    opens = false;
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 2);
+}
+
+TEST_F(HyperlinkLabel, doubleClickOpensOnce)
+{
+    // What a window system delivers: press, release, double click, release.
+    QTest::mouseClick(link, Qt::LeftButton);
+    const QPointF at(link->rect().center());
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, link->mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(link, &doubleClick);
+    QTest::mouseRelease(link, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(HyperlinkLabel, otherButtonsActAsOnAPlainLabel)
+{
+    QTest::mouseClick(link, Qt::RightButton);
+    QTest::mouseClick(link, Qt::MiddleButton);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(form.presses, 2);
+}
+
+TEST_F(HyperlinkLabel, newURLOpensNextWithoutTouchingTheCaption)
+{
+    link->SetURL("https://corvanel.example/ombrel");
+    EXPECT_EQ(link->text(), "Visit the Corvanel homepage");
+    EXPECT_EQ(link->property("URL").toString(), "https://corvanel.example/ombrel");
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://corvanel.example/ombrel")});
+}
+
+TEST_F(HyperlinkLabel, emptyURLOpensNothing)
+{
+    TURLStatic fresh;
+    EXPECT_EQ(fresh.GetURL(), "");
+    QTest::mouseClick(&fresh, Qt::LeftButton);
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(HyperlinkLabel, localPathOpensAsAFile)
+{
+    link->SetURL(QDir::tempPath());
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QDir::tempPath()));
+}
+
+TEST_F(HyperlinkLabel, looksLikeALink)
+{
+    form.setFont(QFont("DejaVu Serif", 14, QFont::Bold));
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(link->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(link->font().family(), "Arial");
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_FALSE(link->font().bold());
+    EXPECT_FALSE(link->font().italic());
+    EXPECT_FALSE(link->font().strikeOut());
+    EXPECT_EQ(link->font().pointSize(), 14); // the size follows the form
+    EXPECT_FALSE(link->autoFillBackground());
+}
+
+// The default opener hands the address to QDesktopServices.
+class SchemeHandler : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+TEST_F(HyperlinkLabel, defaultOpenerGoesThroughTheDesktop)
+{
+    SchemeHandler handler;
+    QDesktopServices::setUrlHandler("ombrel-test", &handler, "open");
+    TURLStatic::setOpener({});
+    link->SetURL("ombrel-test:about");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("ombrel-test");
+    EXPECT_EQ(handler.urls, QList<QUrl>{QUrl("ombrel-test:about")});
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST(HyperlinkPalette, registersOnTheVisualPage)
+{
+    corvanel::Palette::clear();
+    corvanel::URLStatic::Register();
+    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TURLStatic");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->page, "Corvanel 2");
+    EXPECT_EQ(entry->includeFile, "URLStatic.h");
+    QWidget parent;
+    EXPECT_NE(qobject_cast<TURLStatic *>(entry->createWidget(&parent)), nullptr);
+    corvanel::Palette::clear();
+}
+
+// Renders the pair as the About box will show them, for a look by eye
+// (written to OMBREL_SCREENSHOT_DIR when set), and checks the link is drawn
+// in its blue.
+TEST(HyperlinkPicture, linkIsDrawnInBlue)
+{
+    QWidget form;
+    QPalette white = form.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    form.setPalette(white);
+    form.setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(&form);
+    auto *version = new corvanel::TVersionLabel(&form);
+    version->setAlignment(Qt::AlignCenter);
+    auto *link = new TURLStatic(&form);
+    link->setText("Visit the Corvanel homepage");
+    link->setAlignment(Qt::AlignCenter);
+    layout->addWidget(version);
+    layout->addWidget(link);
+    form.resize(220, 70);
+    corvanel::loadComponents(&form);
+    ASSERT_EQ(version->text(), "Version " OMBREL_VERSION_TEXT);
+    const QImage picture = form.grab().toImage();
+    const QString dir = qEnvironmentVariable("OMBREL_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        picture.save(QDir(dir).filePath("version-and-link.png"));
+
+    const QImage linkPicture = link->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < linkPicture.height(); ++y)
+        for (int x = 0; x < linkPicture.width(); ++x)
+            blue += linkPicture.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_GT(blue, 20); // at least the underline
+}
+
+} // namespace
+
+#include "URLStaticTest.moc"

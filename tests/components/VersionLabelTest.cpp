@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "ComponentLoader.h"
+#include "ElfImage.h"
+#include "Palette.h"
+#include "Version.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using corvanel::TVersionLabel;
+using namespace testing_support;
+
+namespace {
+
+// A file with a package note holding `version`, in the given translation.
+QString writeNotedFile(const QTemporaryDir &dir, const QString &name, const QByteArray &version,
+                       const QByteArray &language = "0409", const QByteArray &codePage = "04e4")
+{
+    const ElfLayout layout;
+    const QString path = dir.filePath(name);
+    writeFile(path,
+              elfImage(layout, packageNote(layout, versionJson(version, language, codePage))));
+    return path;
+}
+
+TEST(VersionLabel, loadedFormShowsTheRunningProgramsVersion)
+{
+    QWidget form;
+    auto *label = new TVersionLabel(&form);
+    label->setText("Version 6.0.10.158");
+    corvanel::loadComponents(&form);
+    EXPECT_EQ(label->text(), "Version " OMBREL_VERSION_TEXT);
+    EXPECT_EQ(label->GetVersion(), OMBREL_VERSION_TEXT);
+}
+
+TEST(VersionLabel, unreadableFileLeavesVersionAlone)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath("text");
+    ASSERT_TRUE(writeFile(text, "not an executable"));
+    for (const QString &path : {dir.filePath("missing"), text}) {
+        QWidget form;
+        auto *label = new TVersionLabel(&form);
+        label->setText("Version 6.0.10.158");
+        label->setFileName(path);
+        corvanel::loadComponents(&form);
+        EXPECT_EQ(label->text(), "Version ");
+    }
+}
+
+TEST(VersionLabel, versionIsReadOnceAndThenCached)
+{
+    QTemporaryDir dir;
+    const QString path = writeNotedFile(dir, "noted", "2.5.0.1");
+    TVersionLabel label;
+    label.setFileName(path);
+    EXPECT_EQ(label.GetVersion(), "2.5.0.1");
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_EQ(label.GetVersion(), "2.5.0.1");
+}
+
+TEST(VersionLabel, failedReadIsTriedAgain)
+{
+    QTemporaryDir dir;
+    TVersionLabel label;
+    label.setFileName(dir.filePath("later"));
+    EXPECT_EQ(label.GetVersion(), "");
+    writeNotedFile(dir, "later", "3.0.0.0");
+    EXPECT_EQ(label.GetVersion(), "3.0.0.0");
+}
+
+TEST(VersionLabel, otherFileIsReadAfresh)
+{
+    QTemporaryDir dir;
+    TVersionLabel label;
+    label.setFileName(writeNotedFile(dir, "a", "1.0.0.0"));
+    EXPECT_EQ(label.GetVersion(), "1.0.0.0");
+    label.setFileName(writeNotedFile(dir, "b", "2.0.0.0"));
+    EXPECT_EQ(label.GetVersion(), "2.0.0.0");
+}
+
+TEST(VersionLabel, firstTranslationNamesTheStringTable)
+{
+    QTemporaryDir dir;
+    TVersionLabel label;
+    label.setFileName(writeNotedFile(dir, "german", "4.0.0.0", "0C07", "04B0"));
+    EXPECT_EQ(label.GetVersion(), "4.0.0.0");
+}
+
+TEST(VersionLabel, longVersionIsShownWhole)
+{
+    QTemporaryDir dir;
+    const QByteArray version = "1.1.0.0-beta.2+build.20260101.abcdef";
+    TVersionLabel label;
+    label.setFileName(writeNotedFile(dir, "long", version));
+    EXPECT_EQ(label.GetVersion(), QString(version));
+}
+
+TEST(VersionLabel, registersOnTheVisualPage)
+{
+    corvanel::Palette::clear();
+    corvanel::Version::Register();
+    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TVersionLabel");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->page, "Corvanel 2");
+    EXPECT_EQ(entry->includeFile, "Version.h");
+    QWidget parent;
+    auto *widget = qobject_cast<TVersionLabel *>(entry->createWidget(&parent));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(widget->isDesigning());
+    corvanel::Palette::clear();
+}
+
+} // namespace
