@@ -150,7 +150,10 @@ private:
         const bool manySections = m_sections.count == 0 && m_sections.offset != 0;
         if (!manyPrograms && !manySections)
             return;
-        const std::optional<QByteArray> first = entry(m_sections, 0, m_layout->shdrSize);
+        const std::optional<QByteArray> first =
+            m_sections.entrySize >= quint64(m_layout->shdrSize)
+                ? readAt(m_sections.offset, quint64(m_layout->shdrSize))
+                : std::nullopt;
         if (!first) {
             m_programs.count = manyPrograms ? 0 : m_programs.count;
             return;

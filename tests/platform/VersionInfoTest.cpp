@@ -143,7 +143,15 @@ INSTANTIATE_TEST_SUITE_P(AllClassesAndByteOrders, ElfLayouts,
                                            LayoutCase{false, true, false, true, 4},
                                            LayoutCase{true, false, true, false, 8},
                                            LayoutCase{true, true, false, true, 8},
-                                           LayoutCase{false, false, true, false, 4}));
+                                           LayoutCase{false, false, true, false, 4}),
+                         [](const ::testing::TestParamInfo<LayoutCase> &info) {
+                             const LayoutCase &c = info.param;
+                             return std::string(c.is64 ? "Elf64" : "Elf32") +
+                                    (c.bigEndian ? "Big" : "Little") +
+                                    (c.programHeader ? "Segment" : "") +
+                                    (c.sectionHeader ? "Section" : "") + "Align" +
+                                    std::to_string(c.alignment);
+                         });
 
 TEST(ElfNotes, descriptorRunningPastItsAreaIsRefused)
 {
@@ -171,6 +179,18 @@ TEST(ElfNotes, programHeaderCountInTheFirstSectionIsFollowed)
     qToLittleEndian<quint16>(0xffff, image.data() + 56);        // e_phnum = PN_XNUM
     qToLittleEndian<quint32>(1, image.data() + shoff + 44);     // sh_info of section 0
     qToLittleEndian<quint32>(0, image.data() + shoff + 64 + 4); // hide the note section
+    EXPECT_EQ(noteIn(image), json);
+}
+
+TEST(ElfNotes, sectionCountInTheFirstSectionIsFollowed)
+{
+    const ElfLayout layout{false, true, true, true, 4};
+    const QByteArray json = versionJson("4.3");
+    QByteArray image = elfImage(layout, packageNote(layout, json));
+    const quint32 shoff = qFromBigEndian<quint32>(image.constData() + 32);
+    qToBigEndian<quint32>(0, image.data() + 52);         // hide the note segment
+    qToBigEndian<quint16>(0, image.data() + 48);         // e_shnum = 0
+    qToBigEndian<quint32>(2, image.data() + shoff + 20); // sh_size of section 0
     EXPECT_EQ(noteIn(image), json);
 }
 
