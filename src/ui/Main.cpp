@@ -1,0 +1,482 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Main.h"
+
+#include "ui_Main.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcMain, "ombrel.ui.main")
+
+namespace ombrel {
+
+namespace {
+
+constexpr int MoveInterval = 220;
+constexpr int FlashInterval = 200;
+constexpr int PumpCheckEvery = 256;
+constexpr qint64 PumpIntervalMs = 10;
+constexpr int TakenTop[2] = {194, 2};
+
+QString Text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+MouseButton ToButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
+    }
+}
+
+QRect TakenRow(int player)
+{
+    return QRect(0, TakenTop[player], SurfaceWidth, BoardPictures::TakenSize);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>())
+{
+    m_ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    setWindowIcon(BoardPictures::Icon("ombrel"));
+    m_ui->PaintBox1->installEventFilter(this);
+    m_moveTimer.setObjectName("MoveTimer");
+    m_moveTimer.setInterval(MoveInterval);
+    m_flashTimer.setObjectName("FlashTimer");
+    m_flashTimer.setInterval(FlashInterval);
+    connect(&m_moveTimer, &QTimer::timeout, this, &TMainForm::MoveTimerTimer);
+    connect(&m_flashTimer, &QTimer::timeout, this, &TMainForm::FlashTimerTimer);
+    SetUpIcons();
+    SetUpToolBar();
+    ConnectActions();
+    m_sincePump.start();
+    m_controller = std::make_unique<GameController>(
+        *this, static_cast<std::uint64_t>(QDateTime::currentSecsSinceEpoch()));
+    m_ui->StatusLine->showMessage(
+        "Ready. Player 1 can play now. Click on a house to start moving.");
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TMainForm::~TMainForm()
+{
+    m_moveTimer.stop();
+    m_flashTimer.stop();
+}
+
+QWidget *TMainForm::PaintBox() const
+{
+    return m_ui->PaintBox1;
+}
+
+void TMainForm::SetUpIcons()
+{
+    const std::pair<QAction *, const char *> icons[] = {
+        {m_ui->NewGame, "new"},
+        {m_ui->UndoAction, "undo"},
+        {m_ui->HelpContents, "help"},
+        {m_ui->SpeedAction, "speed"},
+        {m_ui->StopAction, "stop"},
+        {m_ui->Human, "human"},
+        {m_ui->ComputerEasy, "level1"},
+        {m_ui->ComputerMedium, "level2"},
+        {m_ui->ComputerDifficult, "level3"},
+        {m_ui->ComputerVeryDifficult, "level4"},
+        {m_ui->ComputerExtremelyDifficult, "level5"},
+    };
+    for (const auto &[action, name] : icons)
+        action->setIcon(BoardPictures::Icon(name));
+}
+
+void TMainForm::SetUpToolBar()
+{
+    QToolBar *bar = m_ui->ToolBar1;
+    bar->setStyleSheet("QToolBar { border: none; spacing: 0px; padding: 0px; }"
+                       "QToolBar::separator { width: 8px; }");
+    bar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // Named after the buttons of the toolbar so tests and style sheets find them.
+    const std::pair<QAction *, const char *> buttons[] = {
+        {m_ui->NewGame, "ToolButton1"},
+        {m_ui->UndoAction, "ToolButton3"},
+        {m_ui->Human, "HumanBtn"},
+        {m_ui->ComputerEasy, "Level1Btn"},
+        {m_ui->ComputerMedium, "Level2Btn"},
+        {m_ui->ComputerDifficult, "Level3Btn"},
+        {m_ui->ComputerVeryDifficult, "Level4Btn"},
+        {m_ui->ComputerExtremelyDifficult, "Level5Btn"},
+        {m_ui->StopAction, "StopBtn"},
+        {m_ui->SpeedAction, "SetSpeedBtn"},
+        {m_ui->HelpContents, "ToolButton16"},
+    };
+    for (const auto &[action, name] : buttons) {
+        QWidget *button = bar->widgetForAction(action);
+        button->setObjectName(name);
+        button->setFixedSize(27, 26);
+    }
+}
+
+void TMainForm::ConnectActions()
+{
+    m_opponents = new QActionGroup(this);
+    m_opponents->setExclusive(true);
+    const std::pair<QAction *, int> opponents[] = {
+        {m_ui->Human, OpponentHuman},
+        {m_ui->ComputerEasy, OpponentEasy},
+        {m_ui->ComputerMedium, OpponentMedium},
+        {m_ui->ComputerDifficult, OpponentDifficult},
+        {m_ui->ComputerVeryDifficult, OpponentVeryDifficult},
+        {m_ui->ComputerExtremelyDifficult, OpponentExtremelyDifficult},
+    };
+    for (const auto &[action, level] : opponents) {
+        m_opponents->addAction(action);
+        action->setData(level);
+        connect(action, &QAction::triggered, this, [this, level = level] {
+            m_controller->SetOpponent(level);
+            SetOpponentMark(m_controller->Opponent());
+        });
+    }
+    connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);
+    connect(m_ui->UndoAction, &QAction::triggered, this, &TMainForm::UndoActionExecute);
+    connect(m_ui->StopAction, &QAction::triggered, this, &TMainForm::StopActionExecute);
+    connect(m_ui->HelpContents, &QAction::triggered, this, &TMainForm::HelpContentsExecute);
+    connect(m_ui->SpeedAction, &QAction::triggered, this, &TMainForm::SpeedActionExecute);
+    connect(m_ui->Play1, &QAction::triggered, this, &TMainForm::Play1Click);
+    connect(m_ui->Turn1, &QAction::triggered, this, &TMainForm::Turn1Click);
+    connect(m_ui->SetupItem, &QAction::triggered, this, [this] {
+        SetupItemClick();
+        SetSetupMark(m_controller->SetupMode());
+    });
+    connect(m_ui->FileExitItem, &QAction::triggered, this, &TMainForm::FileExit);
+    connect(m_ui->HelpAboutItem, &QAction::triggered, this, &TMainForm::HelpAbout);
+    connect(m_ui->Hint1, &QAction::triggered, this, &TMainForm::Hint1Click);
+    // An invisible action's shortcut is dead in Qt, so H gets a shortcut of its own.
+    auto *hintKey = new QShortcut(QKeySequence(Qt::Key_H), this);
+    hintKey->setObjectName("Hint1Shortcut");
+    connect(hintKey, &QShortcut::activated, m_ui->Hint1, &QAction::trigger);
+}
+
+// The backing pixmap holds the whole board; paint events only copy from it.
+void TMainForm::EnsureBacking()
+{
+    const qreal dpr = m_ui->PaintBox1->devicePixelRatioF();
+    if (!m_backing.isNull() && m_backing.devicePixelRatio() == dpr)
+        return;
+    m_backing = QPixmap(QSize(SurfaceWidth, SurfaceHeight) * dpr);
+    m_backing.setDevicePixelRatio(dpr);
+    m_backingValid = false;
+}
+
+void TMainForm::DrawHouseInto(QPainter &painter, int house, int seeds)
+{
+    const TBoard &board = m_controller->Board();
+    const qreal dpr = m_backing.devicePixelRatio();
+    const QPoint at(board.HouseX[house], board.HouseY[house]);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(at, QSize(HouseSize, HouseSize)), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawPixmap(at, m_pictures.House(OwnerOf(board, house), dpr));
+    painter.drawPixmap(at, m_pictures.Seeds(seeds, dpr));
+}
+
+void TMainForm::DrawTakenInto(QPainter &painter, int player)
+{
+    const qreal dpr = m_backing.devicePixelRatio();
+    const QPixmap picture = m_pictures.Taken(dpr);
+    const int count = m_controller->Board().Taken[player];
+    for (int k = 0; k < count && BoardPictures::TakenSize * k < SurfaceWidth; ++k)
+        painter.drawPixmap(QPoint(BoardPictures::TakenSize * k, TakenTop[player]), picture);
+}
+
+void TMainForm::PaintBox1Paint()
+{
+    EnsureBacking();
+    m_backing.fill(Qt::transparent);
+    QPainter painter(&m_backing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int h = 0; h < HouseCount; ++h)
+        DrawHouseInto(painter, h, m_controller->Board().Seeds[h]);
+    DrawTakenInto(painter, 0);
+    DrawTakenInto(painter, 1);
+    m_backingValid = true;
+}
+
+void TMainForm::Invalidate(const QRect &rect)
+{
+    m_drawnRects.append(rect);
+    m_ui->PaintBox1->update(rect);
+}
+
+QList<QRect> TMainForm::TakeDrawnRects()
+{
+    return std::exchange(m_drawnRects, {});
+}
+
+void TMainForm::DrawHouse(int house)
+{
+    if (house < 0 || house >= HouseCount)
+        return;
+    EnsureBacking();
+    if (!m_backingValid) {
+        PaintBox1Paint();
+    } else {
+        QPainter painter(&m_backing);
+        DrawHouseInto(painter, house, m_controller->Board().Seeds[house]);
+    }
+    const TBoard &board = m_controller->Board();
+    Invalidate(QRect(board.HouseX[house], board.HouseY[house], HouseSize, HouseSize));
+}
+
+void TMainForm::DrawTaken(int player)
+{
+    if (player < 0 || player > 1)
+        return;
+    EnsureBacking();
+    if (!m_backingValid) {
+        PaintBox1Paint();
+    } else {
+        QPainter painter(&m_backing);
+        DrawTakenInto(painter, player);
+    }
+    Invalidate(TakenRow(player));
+}
+
+void TMainForm::Repaint(bool immediate)
+{
+    m_backingValid = false;
+    if (immediate) {
+        PaintBox1Paint();
+        m_ui->PaintBox1->repaint();
+    } else {
+        m_ui->PaintBox1->update();
+    }
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->PaintBox1) {
+        if (event->type() == QEvent::Paint) {
+            EnsureBacking();
+            if (!m_backingValid)
+                PaintBox1Paint();
+            QPainter painter(m_ui->PaintBox1);
+            painter.drawPixmap(0, 0, m_backing);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            PaintBox1MouseUp(static_cast<QMouseEvent *>(event));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::PaintBox1MouseUp(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    m_controller->PaintBox1MouseUp(ToButton(event->button()), at.x(), at.y());
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->isAutoRepeat())
+        return;
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    Key key = Key::Other;
+    if (keypad && event->key() == Qt::Key_Plus)
+        key = Key::KeypadPlus;
+    else if (keypad && event->key() == Qt::Key_Minus)
+        key = Key::KeypadMinus;
+    m_controller->FormKeyUp(key);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_controller->IsSearching()) {
+        // The search runs further down this very stack: let it unwind first.
+        m_controller->AbandonSearch();
+        event->ignore();
+        QTimer::singleShot(0, this, &TMainForm::close);
+        return;
+    }
+    m_moveTimer.stop();
+    m_flashTimer.stop();
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+void TMainForm::SetStatusText(const std::string &text)
+{
+    m_ui->StatusLine->showMessage(Text(text));
+}
+
+MessageAnswer TMainForm::ShowMessage(const std::string &text, const std::string &caption,
+                                     MessageButtons buttons, MessageIcon icon)
+{
+    if (m_messageHandler)
+        return m_messageHandler(text, caption, buttons, icon);
+    QMessageBox box(this);
+    box.setWindowTitle(Text(caption));
+    box.setText(Text(text));
+    box.setIcon(icon == MessageIcon::Warning    ? QMessageBox::Warning
+                : icon == MessageIcon::Question ? QMessageBox::Question
+                                                : QMessageBox::NoIcon);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void TMainForm::Beep()
+{
+    QApplication::beep();
+}
+
+void TMainForm::SetBoardCursor(BoardCursor cursor)
+{
+    m_ui->PaintBox1->setCursor(cursor == BoardCursor::Hand ? Qt::PointingHandCursor
+                                                           : Qt::WaitCursor);
+}
+
+void TMainForm::RefreshCursor()
+{
+    QCursor::setPos(QCursor::pos());
+}
+
+void TMainForm::SetMoveTimer(bool enabled)
+{
+    if (enabled == m_moveTimer.isActive())
+        return;
+    if (enabled)
+        m_moveTimer.start();
+    else
+        m_moveTimer.stop();
+}
+
+void TMainForm::SetFlashTimer(bool enabled)
+{
+    if (enabled == m_flashTimer.isActive())
+        return;
+    if (enabled)
+        m_flashTimer.start();
+    else
+        m_flashTimer.stop();
+}
+
+void TMainForm::SetUndoEnabled(bool enabled)
+{
+    m_ui->UndoAction->setEnabled(enabled);
+}
+
+void TMainForm::SetStopEnabled(bool enabled)
+{
+    m_ui->StopAction->setEnabled(enabled);
+}
+
+void TMainForm::SetOpponentMark(int opponent)
+{
+    for (QAction *action : m_opponents->actions())
+        if (action->data().toInt() == opponent)
+            action->setChecked(true);
+}
+
+void TMainForm::SetSetupMark(bool on)
+{
+    m_ui->SetupItem->setChecked(on);
+}
+
+void TMainForm::PumpMessages()
+{
+    if (++m_pumpCalls % PumpCheckEvery != 0)
+        return;
+    if (m_sincePump.elapsed() < PumpIntervalMs)
+        return;
+    QCoreApplication::processEvents();
+    m_sincePump.restart();
+}
+
+QString TMainForm::HelpFilePath()
+{
+    const QString installed =
+        QCoreApplication::applicationDirPath() + "/../share/ombrel/help/ombrel.html";
+    if (QFile::exists(installed))
+        return QDir::cleanPath(installed);
+#ifdef OMBREL_SOURCE_DIR
+    const QString source = QStringLiteral(OMBREL_SOURCE_DIR "/data/help/ombrel.html");
+    if (QFile::exists(source))
+        return source;
+#endif
+    return {};
+}
+
+void TMainForm::HelpContentsExecute()
+{
+    const QString path = HelpFilePath();
+    if (path.isEmpty()) {
+        ShowMessage("The help file ombrel.html could not be found.", "Ombrel", MessageButtons::Ok,
+                    MessageIcon::Warning);
+        return;
+    }
+    if (!m_help) {
+        m_help = new QTextBrowser(this);
+        m_help->setObjectName("HelpWindow");
+        m_help->setWindowFlags(Qt::Window);
+        m_help->setWindowTitle("Ombrel Help");
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->resize(640, 560);
+    }
+    m_help->setSource(QUrl::fromLocalFile(path));
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void TMainForm::SpeedActionExecute()
+{
+    // The animation speed dialog is wired in here once it exists.
+    qCDebug(lcMain) << "animation speed dialog not available yet";
+}
+
+void TMainForm::HelpAbout()
+{
+    QMessageBox::about(this, "About Ombrel",
+                       "Ombrel " + QCoreApplication::applicationVersion() +
+                           "\nA board game of the mancala family.");
+}
+
+} // namespace ombrel

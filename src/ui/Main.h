@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+// The main window: the board surface, the commands and the status line. It
+// owns the game controller and is its view; every handler is a thin call into
+// the controller, every GameView call a thin change of the widgets.
+
+#include "BoardPictures.h"
+#include "GameController.h"
+#include "GameView.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QActionGroup;
+class QTextBrowser;
+class QToolButton;
+
+namespace Ui {
+class TMainForm;
+}
+
+namespace ombrel {
+
+class TMainForm : public QMainWindow, public GameView
+{
+    Q_OBJECT
+
+public:
+    // Answers a message box instead of the modal QMessageBox (tests).
+    using MessageHandler = std::function<MessageAnswer(const std::string &text,
+                                                       const std::string &caption,
+                                                       MessageButtons buttons, MessageIcon icon)>;
+
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    GameController &Controller() noexcept { return *m_controller; }
+    Ui::TMainForm &Form() noexcept { return *m_ui; }
+    QWidget *PaintBox() const;
+    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
+    QTimer &MoveTimer() noexcept { return m_moveTimer; }
+    QTimer &FlashTimer() noexcept { return m_flashTimer; }
+    // Window-space rectangles of PaintBox1 that were invalidated by DrawHouse
+    // or DrawTaken since the last call (tests check that a step repaints one cell).
+    QList<QRect> TakeDrawnRects();
+    static QString HelpFilePath();
+
+    // GameView
+    void DrawHouse(int house) override;
+    void DrawTaken(int player) override;
+    void Repaint(bool immediate) override;
+    void SetStatusText(const std::string &text) override;
+    MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
+                              MessageButtons buttons, MessageIcon icon) override;
+    void Beep() override;
+    void SetBoardCursor(BoardCursor cursor) override;
+    void RefreshCursor() override;
+    void SetMoveTimer(bool enabled) override;
+    void SetFlashTimer(bool enabled) override;
+    void SetUndoEnabled(bool enabled) override;
+    void SetStopEnabled(bool enabled) override;
+    void SetOpponentMark(int opponent) override;
+    void SetSetupMark(bool on) override;
+    void PumpMessages() override;
+
+public slots:
+    void NewGameExecute() { m_controller->NewGameExecute(); }
+    void MoveTimerTimer() { m_controller->MoveTimerTimer(); }
+    void FlashTimerTimer() { m_controller->FlashTimerTimer(); }
+    void Play1Click() { m_controller->Play1Click(); }
+    void Hint1Click() { m_controller->Hint1Click(); }
+    void Turn1Click() { m_controller->Turn1Click(); }
+    void SetupItemClick() { m_controller->SetupItemClick(); }
+    void UndoActionExecute() { m_controller->UndoActionExecute(); }
+    void StopActionExecute() { m_controller->StopActionExecute(); }
+    void HumanExecute() { m_controller->HumanExecute(); }
+    void ComputerEasyExecute() { m_controller->ComputerEasyExecute(); }
+    void ComputerMediumExecute() { m_controller->ComputerMediumExecute(); }
+    void ComputerDifficultExecute() { m_controller->ComputerDifficultExecute(); }
+    void ComputerVeryDifficultExecute() { m_controller->ComputerVeryDifficultExecute(); }
+    void ComputerExtremelyDifficultExecute()
+    {
+        m_controller->ComputerExtremelyDifficultExecute();
+    }
+    void HelpContentsExecute();
+    void SpeedActionExecute();
+    void HelpAbout();
+    void FileExit() { close(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void ConnectActions();
+    void SetUpToolBar();
+    void SetUpIcons();
+    void PaintBox1Paint();
+    void PaintBox1MouseUp(QMouseEvent *event);
+    void EnsureBacking();
+    void DrawHouseInto(QPainter &painter, int house, int seeds);
+    void DrawTakenInto(QPainter &painter, int player);
+    void Invalidate(const QRect &rect);
+
+    std::unique_ptr<Ui::TMainForm> m_ui;
+    std::unique_ptr<GameController> m_controller;
+    BoardPictures m_pictures;
+    QPixmap m_backing;
+    bool m_backingValid = false;
+    QList<QRect> m_drawnRects;
+    QActionGroup *m_opponents = nullptr;
+    QTimer m_moveTimer;
+    QTimer m_flashTimer;
+    QElapsedTimer m_sincePump;
+    unsigned m_pumpCalls = 0;
+    MessageHandler m_messageHandler;
+    QPointer<QTextBrowser> m_help;
+};
+
+} // namespace ombrel

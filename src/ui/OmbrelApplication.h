@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+#include <QApplication>
+
+namespace ombrel {
+
+// The application object of the game. An exception escaping an event handler
+// is shown in a message box and the event loop goes on, instead of Qt
+// terminating the program.
+class OmbrelApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    OmbrelApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+} // namespace ombrel
