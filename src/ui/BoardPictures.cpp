@@ -55,9 +55,9 @@ QPointF SeedPosition(int n, int i)
 void DrawHeap(QPainter &p)
 {
     static constexpr std::array<QPointF, 12> heap = {
-        QPointF(22, 44), QPointF(31, 46), QPointF(40, 46), QPointF(49, 44), QPointF(26, 37),
-        QPointF(35, 38), QPointF(44, 37), QPointF(30, 30), QPointF(39, 30), QPointF(35, 23),
-        QPointF(48, 32), QPointF(23, 30)};
+        QPointF(22, 44), QPointF(31, 46), QPointF(40, 46), QPointF(49, 44),
+        QPointF(26, 37), QPointF(35, 38), QPointF(44, 37), QPointF(30, 30),
+        QPointF(39, 30), QPointF(35, 23), QPointF(48, 32), QPointF(23, 30)};
     for (const QPointF &c : heap)
         DrawSeed(p, c, 5.5);
 }

@@ -34,7 +34,8 @@ public:
     static QIcon Icon(const QString &name);
 
 private:
-    QPixmap Cached(const QString &key, int size, qreal dpr, const std::function<void(QPainter &)> &fallback);
+    QPixmap Cached(const QString &key, int size, qreal dpr,
+                   const std::function<void(QPainter &)> &fallback);
 
     QHash<QString, QPixmap> m_cache;
 };

@@ -62,8 +62,7 @@ QRect TakenRow(int player)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>())
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>())
 {
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);

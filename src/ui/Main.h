@@ -35,9 +35,9 @@ class TMainForm : public QMainWindow, public GameView
 
 public:
     // Answers a message box instead of the modal QMessageBox (tests).
-    using MessageHandler = std::function<MessageAnswer(const std::string &text,
-                                                       const std::string &caption,
-                                                       MessageButtons buttons, MessageIcon icon)>;
+    using MessageHandler =
+        std::function<MessageAnswer(const std::string &text, const std::string &caption,
+                                    MessageButtons buttons, MessageIcon icon)>;
 
     explicit TMainForm(QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -86,10 +86,7 @@ public slots:
     void ComputerMediumExecute() { m_controller->ComputerMediumExecute(); }
     void ComputerDifficultExecute() { m_controller->ComputerDifficultExecute(); }
     void ComputerVeryDifficultExecute() { m_controller->ComputerVeryDifficultExecute(); }
-    void ComputerExtremelyDifficultExecute()
-    {
-        m_controller->ComputerExtremelyDifficultExecute();
-    }
+    void ComputerExtremelyDifficultExecute() { m_controller->ComputerExtremelyDifficultExecute(); }
     void HelpContentsExecute();
     void SpeedActionExecute();
     void HelpAbout();

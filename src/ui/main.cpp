@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardPictures.h"
 #include "Main.h"
+#include "BoardPictures.h"
 #include "OmbrelApplication.h"
 
 int main(int argc, char **argv)

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+//
+// Writes pictures of the window for a person to look at; checks only that
+// the board is drawn at all.
+#include "MainFormFixture.h"
+
+#include <QImage>
+
+using namespace ombrel;
+
+namespace {
+
+QImage shoot(ombrel::TMainForm &form, const char *name)
+{
+    QApplication::processEvents();
+    const QImage image = form.grab().toImage();
+    image.save(QString(OMBREL_SCREENSHOT_DIR) + "/" + name);
+    return image;
+}
+
+} // namespace
+
+TEST_F(MainFormFixture, writesScreenshotsOfTheOpeningAndMidMove)
+{
+    const QImage opening = shoot(*form, "ombrel-opening.png");
+    ASSERT_FALSE(opening.isNull());
+    const QPoint house0 = form->PaintBox()->mapTo(form.get(), QPoint(36, 122 + 36));
+    EXPECT_NE(opening.pixelColor(house0), form->palette().color(QPalette::Window));
+
+    ui().Human->trigger();
+    clickBoard(houseCentre(4));
+    form->MoveTimerTimer();
+    form->MoveTimerTimer();
+    const QImage midMove = shoot(*form, "ombrel-mid-move.png");
+    EXPECT_NE(midMove, opening);
+}
