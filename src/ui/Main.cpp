@@ -82,6 +82,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
         *this, static_cast<std::uint64_t>(QDateTime::currentSecsSinceEpoch()));
     m_ui->StatusLine->showMessage(
         "Ready. Player 1 can play now. Click on a house to start moving.");
+    m_ui->StatusLine->setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
