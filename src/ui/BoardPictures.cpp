@@ -11,6 +11,17 @@
 #include <array>
 #include <cmath>
 
+// The resources live in a static library: nothing would pull their
+// registration in, so the first use registers them by hand.
+static void InitPictureResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)done;
+}
+
 namespace ombrel {
 
 namespace {
@@ -106,6 +117,7 @@ QString IconLetter(const QString &name)
 QPixmap BoardPictures::Cached(const QString &key, int size, qreal dpr,
                               const std::function<void(QPainter &)> &fallback)
 {
+    InitPictureResources();
     const QString cacheKey = key + '@' + QString::number(dpr);
     auto it = m_cache.constFind(cacheKey);
     if (it != m_cache.constEnd())
@@ -154,6 +166,7 @@ QPixmap BoardPictures::Taken(qreal dpr)
 
 QIcon BoardPictures::Icon(const QString &name)
 {
+    InitPictureResources();
     const QString path = ":/icons/" + name + ".svg";
     if (QFile::exists(path))
         return QIcon(path);
