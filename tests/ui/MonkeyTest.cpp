@@ -105,11 +105,16 @@ TEST_P(MonkeyTest, randomInputKeepsTheGameSound)
                                              ui().ComputerVeryDifficult,
                                              ui().ComputerExtremelyDifficult};
     levels[GetParam().level - 1]->trigger();
+    int movesStarted = 0;
     for (int i = 0; i < GetParam().steps; ++i) {
         answer = rng() % 2 ? MessageAnswer::Yes : MessageAnswer::No;
+        const bool wasMoving = game().MoveTimerEnabled();
         act(rng);
+        movesStarted += !wasMoving && game().MoveTimerEnabled();
         ASSERT_NO_FATAL_FAILURE(check()) << "step " << i;
     }
+    // The monkey must really play, not knock on a finished game.
+    EXPECT_GE(movesStarted, GetParam().steps / 200);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, MonkeyTest,
