@@ -29,7 +29,9 @@ class CORVANEL_EXPORT TAnimatedLabel : public QLabel, public Component
 {
     Q_OBJECT
     Q_PROPERTY(TAnimationType AnimationType READ AnimationType WRITE SetAnimationType)
+    Q_CLASSINFO("corvanel.default.AnimationType", "atNone")
     Q_PROPERTY(int Interval READ GetInterval WRITE SetInterval)
+    Q_CLASSINFO("corvanel.default.Interval", "100")
     // The label's background in the normal look, and the colour the fade look
     // fades to and from. clNone leaves the background to the parent.
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
@@ -44,7 +46,7 @@ public:
     };
     Q_ENUM(TAnimationType)
 
-    explicit TAnimatedLabel(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TAnimatedLabel(QWidget *parent = nullptr);
     ~TAnimatedLabel() override;
 
     TAnimationType AnimationType() const noexcept { return m_animationType; }

@@ -36,10 +36,13 @@ class CORVANEL_EXPORT TDebugHelper : public QObject, public Component
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
     Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
                    SetStorageRootKey)
+    Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
     Q_PROPERTY(
         TActiveOnCreationKind ActiveOnCreation READ ActiveOnCreation WRITE SetActiveOnCreation)
+    Q_CLASSINFO("corvanel.default.ActiveOnCreation", "aocFromRegistry")
     Q_PROPERTY(bool Active READ GetActive WRITE SetActive STORED false DESIGNABLE false)
 
 public:
@@ -51,7 +54,7 @@ public:
     };
     Q_ENUM(TActiveOnCreationKind)
 
-    explicit TDebugHelper(QObject *parent = nullptr);
+    Q_INVOKABLE explicit TDebugHelper(QObject *parent = nullptr);
     ~TDebugHelper() override;
 
     TJStorage *Storage() const { return m_storage.get(); }

@@ -543,7 +543,11 @@ void Register()
                   "Glyph button with hot tracking and groups",
                   "A push button drawn from a bitmap of up to five looks, with an optional "
                   "caption, hot tracking, button groups and a dialog result.",
-                  [](QWidget *parent) -> QWidget * { return new TFancyButton(parent); },
+                  [](QWidget *parent) -> QWidget * {
+                      auto *button = new TFancyButton(parent);
+                      button->setDesigning(true);
+                      return button;
+                  },
                   {}});
 }
 

@@ -33,15 +33,26 @@ class CORVANEL_EXPORT TFancyButton : public QWidget, public Component
 {
     Q_OBJECT
     Q_PROPERTY(TFancyButtonState State READ State WRITE SetState)
+    Q_CLASSINFO("corvanel.default.State", "fbsMouseOut")
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_CLASSINFO("corvanel.default.ModalResult", "0")
     Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_CLASSINFO("corvanel.default.AllowAllUp", "false")
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_CLASSINFO("corvanel.default.GroupIndex", "0")
     Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_CLASSINFO("corvanel.default.Down", "false")
     Q_PROPERTY(QPixmap Glyph READ GetGlyph WRITE SetGlyph)
+    Q_CLASSINFO("corvanel.default.Glyph", "")
     Q_PROPERTY(int NumGlyphs READ GetNumGlyphs WRITE SetNumGlyphs STORED true)
+    // Declared 0, which it never is, so forms always keep it.
+    Q_CLASSINFO("corvanel.default.NumGlyphs", "0")
     Q_PROPERTY(int TextOffsetLeft READ TextOffsetLeft WRITE SetTextOffsetLeft)
+    Q_CLASSINFO("corvanel.default.TextOffsetLeft", "0")
     Q_PROPERTY(int TextOffsetTop READ TextOffsetTop WRITE SetTextOffsetTop)
+    Q_CLASSINFO("corvanel.default.TextOffsetTop", "0")
     Q_PROPERTY(uint TextShadowColor READ TextShadowColor WRITE SetTextShadowColor)
+    Q_CLASSINFO("corvanel.default.TextShadowColor", "0x1FFFFFFF")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QAction *Action READ Action WRITE SetAction)
 
@@ -68,7 +79,7 @@ public:
     using TMouseMoveEvent =
         std::function<void(QObject *sender, Qt::KeyboardModifiers modifiers, int x, int y)>;
 
-    explicit TFancyButton(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TFancyButton(QWidget *parent = nullptr);
     ~TFancyButton() override;
 
     TFancyButtonState State() const noexcept { return m_state; }

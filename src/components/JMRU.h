@@ -42,15 +42,25 @@ class CORVANEL_EXPORT TJMostRecentlyUsedList : public QObject, public Component
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
     Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
                    SetStorageRootKey)
+    Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
     Q_PROPERTY(bool AutoSave READ AutoSave WRITE SetAutoSave)
+    Q_CLASSINFO("corvanel.default.AutoSave", "true")
     Q_PROPERTY(bool HideInUse READ HideInUse WRITE SetHideInUse)
+    Q_CLASSINFO("corvanel.default.HideInUse", "true")
     Q_PROPERTY(bool NumberAccelerators READ NumberAccelerators WRITE SetNumberAccelerators)
+    Q_CLASSINFO("corvanel.default.NumberAccelerators", "true")
     Q_PROPERTY(uint NumberOffset READ NumberOffset WRITE SetNumberOffset)
+    Q_CLASSINFO("corvanel.default.NumberOffset", "0")
     Q_PROPERTY(TJMRUSortKind SortBy READ SortBy WRITE SetSortBy)
+    Q_CLASSINFO("corvanel.default.SortBy", "skMostRecent")
     Q_PROPERTY(uint MaxItems READ MaxItems WRITE SetMaxItems)
+    // Declared 0 while a new list holds 10, so forms always keep it.
+    Q_CLASSINFO("corvanel.default.MaxItems", "0")
     Q_PROPERTY(TJMRUMenuKind MenuKind READ MenuKind WRITE SetMenuKind)
+    Q_CLASSINFO("corvanel.default.MenuKind", "mkSubMenu")
     Q_PROPERTY(QAction *RootMenuItem READ RootMenuItem WRITE SetRootMenuItem)
 
 public:
@@ -73,7 +83,7 @@ public:
     using TJMRUSelectEvent =
         std::function<void(QObject *sender, const QString &item, bool &opened)>;
 
-    explicit TJMostRecentlyUsedList(QObject *parent = nullptr);
+    Q_INVOKABLE explicit TJMostRecentlyUsedList(QObject *parent = nullptr);
     ~TJMostRecentlyUsedList() override;
 
     TNotifyEvent OnChange;

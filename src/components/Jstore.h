@@ -59,7 +59,9 @@ class CORVANEL_EXPORT TJStorage : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString Key READ Key WRITE SetKey)
+    Q_CLASSINFO("corvanel.default.Key", "")
     Q_PROPERTY(TJStorageRootKey RegistryRootKey READ RegistryRootKey WRITE SetRegistryRootKey)
+    Q_CLASSINFO("corvanel.default.RegistryRootKey", "atrkClassesRoot")
     Q_PROPERTY(bool IsOpen READ IsOpen STORED false)
 
 public:
@@ -74,7 +76,7 @@ public:
     };
     Q_ENUM(TJStorageRootKey)
 
-    explicit TJStorage(QObject *parent = nullptr);
+    Q_INVOKABLE explicit TJStorage(QObject *parent = nullptr);
     ~TJStorage() override;
 
     const QString &Key() const { return m_key; }

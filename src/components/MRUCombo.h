@@ -22,12 +22,15 @@ class CORVANEL_EXPORT TMRUCombo : public QComboBox, public Component
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
     Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
                    SetStorageRootKey)
+    Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
     Q_PROPERTY(bool ShowLatest READ ShowLatest WRITE SetShowLatest)
+    Q_CLASSINFO("corvanel.default.ShowLatest", "true")
 
 public:
-    explicit TMRUCombo(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TMRUCombo(QWidget *parent = nullptr);
     ~TMRUCombo() override;
 
     TJStorage *Storage() const { return m_storage.get(); }

@@ -23,8 +23,10 @@ class CORVANEL_EXPORT TNumberEdit : public QLineEdit, public Component
     // double rather than float so that designers can edit it; the value itself
     // is single precision.
     Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    Q_CLASSINFO("corvanel.default.Value", "0")
     // Kept with the form for the program's own use; the edit does not look at it.
     Q_PROPERTY(TNumberType NumberType READ NumberType WRITE SetNumberType)
+    Q_CLASSINFO("corvanel.default.NumberType", "ntInteger")
 
 public:
     enum TNumberType
@@ -34,7 +36,7 @@ public:
     };
     Q_ENUM(TNumberType)
 
-    explicit TNumberEdit(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TNumberEdit(QWidget *parent = nullptr);
 
     // True when the text is a number that a float can hold.
     bool Validate() const;

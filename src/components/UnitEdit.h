@@ -30,14 +30,18 @@ class CORVANEL_EXPORT TUnitEdit : public QWidget, public Component
 {
     Q_OBJECT
     Q_PROPERTY(QString Unit READ Unit WRITE SetUnit)
+    Q_CLASSINFO("corvanel.default.Unit", "")
     // double so that designers can edit it; the number part holds a float.
     Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    Q_CLASSINFO("corvanel.default.Value", "0")
     Q_PROPERTY(quint32 EditColor READ EditColor WRITE SetEditColor)
+    Q_CLASSINFO("corvanel.default.EditColor", "0x80000005")
     // The caption's colour, which is also the unit edit's own background.
     Q_PROPERTY(quint32 UnitColor READ UnitColor WRITE SetUnitColor)
+    Q_CLASSINFO("corvanel.default.UnitColor", "0x8000000F")
 
 public:
-    explicit TUnitEdit(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TUnitEdit(QWidget *parent = nullptr);
     ~TUnitEdit() override;
 
     QString Unit() const { return m_unit; }

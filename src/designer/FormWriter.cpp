@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "FormWriter.h"
+
+#include <QMetaProperty>
+#include <QObject>
+
+namespace corvanel {
+
+FormWriter::FormWriter() = default;
+
+FormWriter::~FormWriter() = default;
+
+bool FormWriter::checkProperty(QObject *object, const QString &name) const
+{
+    if (!QFormBuilder::checkProperty(object, name))
+        return false;
+    return defaultsOf(object->metaObject()).isStored(object, name.toUtf8());
+}
+
+DomProperty *FormWriter::createProperty(QObject *object, const QString &name, const QVariant &value)
+{
+    const QMetaObject *meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.toUtf8().constData());
+    // Given as a plain number, QFormBuilder writes an enumeration's key (or a
+    // set of flags) as it does for its own properties.
+    if (index >= 0 && meta->property(index).isEnumType()) {
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (ok)
+            return QFormBuilder::createProperty(object, name, QVariant(number));
+    }
+    return QFormBuilder::createProperty(object, name, value);
+}
+
+const DeclaredDefaults &FormWriter::defaultsOf(const QMetaObject *metaObject) const
+{
+    auto &slot = m_defaults[metaObject];
+    if (!slot)
+        slot = std::make_unique<DeclaredDefaults>(metaObject);
+    return *slot;
+}
+
+} // namespace corvanel
