@@ -2,7 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "FormWriter.h"
 
+#include "Component.h"
+
 #include <QMetaProperty>
+#include <QWidget>
 #include <QObject>
 
 namespace corvanel {
@@ -11,11 +14,23 @@ FormWriter::FormWriter() = default;
 
 FormWriter::~FormWriter() = default;
 
+DomWidget *FormWriter::createDom(QWidget *widget, DomWidget *parent, bool recursive)
+{
+    if (dynamic_cast<Component *>(widget))
+        recursive = false;
+    return QFormBuilder::createDom(widget, parent, recursive);
+}
+
 bool FormWriter::checkProperty(QObject *object, const QString &name) const
 {
     if (!QFormBuilder::checkProperty(object, name))
         return false;
-    return defaultsOf(object->metaObject()).isStored(object, name.toUtf8());
+    const QMetaObject *meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.toUtf8().constData());
+    // A reference to another object (an action) has no form of its own.
+    if (index >= 0 && meta->property(index).metaType().flags() & QMetaType::PointerToQObject)
+        return false;
+    return defaultsOf(meta).isStored(object, name.toUtf8());
 }
 
 DomProperty *FormWriter::createProperty(QObject *object, const QString &name, const QVariant &value)

@@ -20,6 +20,10 @@ namespace corvanel {
 // property (QVariant holds enumerations as their own types, which its writer
 // does not know), so a changed State or AnimationType would be lost.
 //
+// Nor does it descend into the library's controls: their children are their
+// own parts (the unit edit's number and caption, the combo box's list), made
+// again when the form is loaded, not widgets of the form.
+//
 // Loading is QFormBuilder's own; with the Designer plugin on its plugin path
 // it makes the library's widgets.
 class FormWriter : public QFormBuilder
@@ -29,6 +33,7 @@ public:
     ~FormWriter() override;
 
 protected:
+    DomWidget *createDom(QWidget *widget, DomWidget *parent, bool recursive = true) override;
     bool checkProperty(QObject *object, const QString &name) const override;
     DomProperty *createProperty(QObject *object, const QString &name,
                                 const QVariant &value) override;
