@@ -15,6 +15,7 @@
 
 #include "TempRegistry.h"
 #include "UiFile.h"
+#include "ui_EveryControl.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -376,4 +377,22 @@ TEST_F(EveryControl, theLoadedControlsWork)
     for (int i = 0; i < 200 && label->Ticks() == ticks; ++i)
         QTest::qWait(50);
     EXPECT_GT(label->Ticks(), ticks); // its own timer runs
+}
+
+TEST_F(EveryControl, uicBuildsTheSameFormFromTheFile)
+{
+    QWidget built;
+    Ui::EveryControl ui;
+    ui.setupUi(&built);
+    EXPECT_EQ(ui.fancyButton->GroupIndex(), 1);
+    EXPECT_EQ(ui.fancyButton->Caption(), "&Go");
+    EXPECT_EQ(ui.animatedLabel->AnimationType(), TAnimatedLabel::atFlash);
+    EXPECT_EQ(ui.animatedLabel->GetInterval(), 150);
+    EXPECT_FLOAT_EQ(ui.numberEdit->GetValue(), 12.5f);
+    EXPECT_EQ(ui.numberEdit->NumberType(), TNumberEdit::ntFloat);
+    EXPECT_EQ(ui.unitEdit->Unit(), "mm");
+    EXPECT_EQ(ui.mruCombo->StorageRootKey(), TJStorage::atrkCurrentUser);
+    EXPECT_EQ(loadComponents(&built), 5);
+    ASSERT_EQ(ui.mruCombo->count(), 2);
+    EXPECT_EQ(ui.mruCombo->itemText(1), "beta");
 }
