@@ -20,13 +20,14 @@ class CORVANEL_EXPORT TURLStatic : public QLabel, public Component
 {
     Q_OBJECT
     Q_PROPERTY(QString URL READ GetURL WRITE SetURL)
+    Q_CLASSINFO("corvanel.default.URL", "")
 
 public:
     // Opens an address for the user; the result is only informative, a
     // failure is never reported.
     using Opener = std::function<bool(const QUrl &url)>;
 
-    explicit TURLStatic(QWidget *parent = nullptr);
+    Q_INVOKABLE explicit TURLStatic(QWidget *parent = nullptr);
 
     QString GetURL() const { return m_url; }
     // Changes what the next press opens; the caption stays as it is.

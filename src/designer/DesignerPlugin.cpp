@@ -13,7 +13,9 @@
 #include "MRUCombo.h"
 #include "NumberEdit.h"
 #include "Palette.h"
+#include "URLStatic.h"
 #include "UnitEdit.h"
+#include "Version.h"
 #include "undo.h"
 
 namespace corvanel {
@@ -55,6 +57,8 @@ void DesignerPlugin::registerUnits()
     AnimatedLabel::Register();
     NumberEdit::Register();
     UnitEdit::Register();
+    Version::Register();
+    URLStatic::Register();
 }
 
 } // namespace corvanel

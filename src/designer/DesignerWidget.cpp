@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMetaObject>
+#include <QMetaProperty>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -32,6 +33,31 @@ QString withoutPrefix(const QString &className)
     if (name.size() > 1 && name[0] == QLatin1Char('T') && name[1].isUpper())
         name.remove(0, 1);
     return name;
+}
+
+// The nearest Qt class the widget derives from, which Designer and uic use
+// for what they know of the widget's kind ("QLabel", "QComboBox").
+QString qtBaseClassOf(const QWidget *widget)
+{
+    const QMetaObject *meta = widget ? widget->metaObject() : &QWidget::staticMetaObject;
+    while (meta && !QByteArray(meta->className()).startsWith('Q'))
+        meta = meta->superClass();
+    return QString::fromLatin1(meta ? meta->className() : "QWidget");
+}
+
+// The text of a label-like widget, which a form should keep.
+QString captionOf(const QWidget *widget)
+{
+    if (!widget)
+        return {};
+    const QMetaObject *meta = widget->metaObject();
+    const int index = meta->indexOfProperty("text");
+    if (index < 0)
+        return {};
+    const QMetaProperty text = meta->property(index);
+    if (!text.isDesignable() || !text.isStored() || text.metaType().id() != QMetaType::QString)
+        return {};
+    return text.read(widget).toString();
 }
 
 QPixmap render(QSvgRenderer &svg, int size)
@@ -84,19 +110,29 @@ void DesignerWidget::initialize(QDesignerFormEditorInterface *core)
 
 QString DesignerWidget::domXml() const
 {
-    const QString className = m_entry.className.toHtmlEscaped();
+    // A widget as the palette makes it tells its Qt base class and the
+    // caption it starts with; Designer only keeps what the template says.
+    const std::unique_ptr<QWidget> probe(m_entry.createWidget(nullptr));
+    const QString caption = captionOf(probe.get());
+    const QString properties =
+        caption.isEmpty()
+            ? QString()
+            : QStringLiteral("  <property name=\"text\">\n   <string>%1</string>\n  </property>\n")
+                  .arg(caption.toHtmlEscaped());
     return QStringLiteral("<ui language=\"c++\">\n"
-                          " <widget class=\"%1\" name=\"%2\"/>\n"
+                          " <widget class=\"%1\" name=\"%2\">\n"
+                          "%3"
+                          " </widget>\n"
                           " <customwidgets>\n"
                           "  <customwidget>\n"
                           "   <class>%1</class>\n"
-                          "   <extends>%3</extends>\n"
-                          "   <header>%4</header>\n"
+                          "   <extends>%4</extends>\n"
+                          "   <header>%5</header>\n"
                           "  </customwidget>\n"
                           " </customwidgets>\n"
                           "</ui>\n")
-        .arg(className, objectNameFor(m_entry.className), qtBaseClass(),
-             m_entry.includeFile.toHtmlEscaped());
+        .arg(m_entry.className.toHtmlEscaped(), objectNameFor(m_entry.className), properties,
+             qtBaseClassOf(probe.get()), m_entry.includeFile.toHtmlEscaped());
 }
 
 QString DesignerWidget::objectNameFor(const QString &className)
@@ -117,17 +153,6 @@ QString DesignerWidget::objectNameFor(const QString &className)
 QString DesignerWidget::iconPathFor(const QString &className)
 {
     return QStringLiteral(":/corvanel/designer/%1.svg").arg(withoutPrefix(className).toLower());
-}
-
-// The nearest Qt class the widget derives from, which Designer and uic use
-// for what they know of the widget's kind ("QLabel", "QComboBox").
-QString DesignerWidget::qtBaseClass() const
-{
-    const std::unique_ptr<QWidget> probe(m_entry.createWidget(nullptr));
-    const QMetaObject *meta = probe ? probe->metaObject() : &QWidget::staticMetaObject;
-    while (meta && !QByteArray(meta->className()).startsWith('Q'))
-        meta = meta->superClass();
-    return QString::fromLatin1(meta ? meta->className() : "QWidget");
 }
 
 } // namespace corvanel

@@ -45,8 +45,6 @@ public:
     static QString iconPathFor(const QString &className);
 
 private:
-    QString qtBaseClass() const;
-
     PaletteEntry m_entry;
     DesignerPlugin *m_plugin;
     QDesignerFormEditorInterface *m_core = nullptr;

@@ -5,8 +5,8 @@
 #include "Component.h"
 
 #include <QMetaProperty>
-#include <QWidget>
 #include <QObject>
+#include <QWidget>
 
 namespace corvanel {
 
@@ -27,9 +27,13 @@ bool FormWriter::checkProperty(QObject *object, const QString &name) const
         return false;
     const QMetaObject *meta = object->metaObject();
     const int index = meta->indexOfProperty(name.toUtf8().constData());
-    // A reference to another object (an action) has no form of its own.
-    if (index >= 0 && meta->property(index).metaType().flags() & QMetaType::PointerToQObject)
-        return false;
+    if (index >= 0) {
+        const QMetaProperty property = meta->property(index);
+        // Not for forms (Designer does not show it), or a reference to
+        // another object (an action), which has no form of its own.
+        if (!property.isDesignable() || property.metaType().flags() & QMetaType::PointerToQObject)
+            return false;
+    }
     return defaultsOf(meta).isStored(object, name.toUtf8());
 }
 

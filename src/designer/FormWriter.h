@@ -16,7 +16,8 @@ namespace corvanel {
 // not hold (DeclaredDefaults.h).
 //
 // Two gaps of Qt 6's QFormBuilder are closed on the way: it writes STORED
-// false properties (TNumberEdit's text), and it drops every enumeration
+// false and DESIGNABLE false properties (TNumberEdit's text, TVersionLabel's
+// fileName), which Designer never writes, and it drops every enumeration
 // property (QVariant holds enumerations as their own types, which its writer
 // does not know), so a changed State or AnimationType would be lost.
 //

@@ -9,7 +9,9 @@
 #include "Jstore.h"
 #include "MRUCombo.h"
 #include "NumberEdit.h"
+#include "URLStatic.h"
 #include "UnitEdit.h"
+#include "Version.h"
 
 #include <QMetaProperty>
 #include <QPixmap>
@@ -134,6 +136,8 @@ TEST(DeclaredDefaults, everyComponentDeclaresTheDefaultsOfItsPropertyTable)
                      {"ActiveOnCreation", int(TDebugHelper::aocFromRegistry)}}));
     EXPECT_EQ(declaredOf(TJStorage::staticMetaObject),
               (Table{{"Key", QString()}, {"RegistryRootKey", classesRoot}}));
+    EXPECT_EQ(declaredOf(TURLStatic::staticMetaObject), (Table{{"URL", QString()}}));
+    EXPECT_EQ(declaredOf(TVersionLabel::staticMetaObject), Table{});
 }
 
 TEST(DeclaredDefaults, onlyDefaultsANewObjectDoesNotHoldAreAlwaysStored)
@@ -149,6 +153,7 @@ TEST(DeclaredDefaults, onlyDefaultsANewObjectDoesNotHoldAreAlwaysStored)
     EXPECT_EQ(alwaysStoredOf(TDebugHelper::staticMetaObject),
               (Names{"StorageKey", "StorageRootKey"}));
     EXPECT_EQ(alwaysStoredOf(TJStorage::staticMetaObject), Names{"RegistryRootKey"});
+    EXPECT_EQ(alwaysStoredOf(TURLStatic::staticMetaObject), Names{});
 }
 
 TEST(DeclaredDefaults, aValueAtItsDefaultIsLeftOutAndAChangedOneKept)

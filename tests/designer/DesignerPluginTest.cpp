@@ -23,6 +23,7 @@
 #include <QDesignerWidgetDataBaseInterface>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -87,6 +88,8 @@ const std::map<QString, Expected> &expectedWidgets()
         {"corvanel::TAnimatedLabel", {"Corvanel 2", "AnimatedLabel.h", "animatedLabel", "QLabel"}},
         {"corvanel::TNumberEdit", {"Corvanel 2", "NumberEdit.h", "numberEdit", "QLineEdit"}},
         {"corvanel::TUnitEdit", {"Corvanel 2", "UnitEdit.h", "unitEdit", "QWidget"}},
+        {"corvanel::TVersionLabel", {"Corvanel 2", "Version.h", "versionLabel", "QLabel"}},
+        {"corvanel::TURLStatic", {"Corvanel 2", "URLStatic.h", "urlStatic", "QLabel"}},
     };
     return widgets;
 }
@@ -103,7 +106,7 @@ QList<QDesignerCustomWidgetInterface *> pluginWidgets()
 
 struct DomXml
 {
-    QString widgetClass, widgetName, customClass, extends, header;
+    QString widgetClass, widgetName, customClass, extends, header, text;
 };
 
 DomXml readDomXml(const QString &text)
@@ -123,6 +126,9 @@ DomXml readDomXml(const QString &text)
             out.extends = xml.readElementText();
         } else if (name == QLatin1String("header")) {
             out.header = xml.readElementText();
+        } else if (name == QLatin1String("property") &&
+                   xml.attributes().value("name") == QLatin1String("text")) {
+            out.text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         }
     }
     return out;
@@ -248,6 +254,11 @@ TEST(DesignerPlugin, eachWidgetHasItsIconTipsHeaderAndTemplate)
         EXPECT_EQ(dom.customClass, w->name());
         EXPECT_EQ(dom.extends, e.extends);
         EXPECT_EQ(dom.header, e.header);
+        // A caption the new widget starts with goes into the template, so
+        // that Designer writes it to the form.
+        const std::unique_ptr<QWidget> made(w->createWidget(nullptr));
+        auto *label = qobject_cast<QLabel *>(made.get());
+        EXPECT_EQ(dom.text, label ? label->text() : QString());
         painter.drawPixmap(x + 8, 8, w->icon().pixmap(32, 32));
         x += 48;
     }
@@ -319,6 +330,10 @@ TEST_F(DesignerForm, aChangedPropertyIsWrittenUntilItIsSetBackToItsDefault)
 
     set("animatedLabel", "Interval", 250);
     EXPECT_EQ(written("animatedLabel").value("Interval"), "250");
+
+    EXPECT_FALSE(written("urlStatic").has("URL"));
+    set("urlStatic", "URL", QString("https://corvanel.example/"));
+    EXPECT_EQ(written("urlStatic").value("URL"), "https://corvanel.example/");
 }
 
 TEST_F(DesignerForm, aDefaultANewWidgetDoesNotHoldStaysWrittenWhenSetToIt)

@@ -11,7 +11,9 @@
 #include "Jstore.h"
 #include "MRUCombo.h"
 #include "NumberEdit.h"
+#include "URLStatic.h"
 #include "UnitEdit.h"
+#include "Version.h"
 
 #include "TempRegistry.h"
 #include "UiFile.h"
@@ -27,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUiLoader>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -44,6 +47,8 @@ struct Form
     TNumberEdit *number = make<TNumberEdit>("numberEdit");
     TUnitEdit *unit = make<TUnitEdit>("unitEdit");
     TMRUCombo *combo = make<TMRUCombo>("mruCombo");
+    TVersionLabel *version = make<TVersionLabel>("versionLabel");
+    TURLStatic *link = make<TURLStatic>("urlStatic");
 
     Form() { widget.setObjectName("form"); }
 
@@ -138,6 +143,9 @@ TEST_F(FormWriterTest, widgetsAtTheirDefaultsLeaveTheirDeclaredPropertiesOut)
     EXPECT_EQ(combo.value("ShowLatest"), "false");
     EXPECT_EQ(combo.value("StorageRootKey"), "atrkCurrentUser");
     EXPECT_EQ(combo.kinds.value("StorageRootKey"), "enum");
+
+    EXPECT_FALSE(ui["urlStatic"].has("URL"));
+    EXPECT_FALSE(ui["versionLabel"].has("fileName")); // not for forms
 }
 
 TEST_F(FormWriterTest, changedPropertiesAreWrittenEnumerationsByName)
@@ -155,6 +163,7 @@ TEST_F(FormWriterTest, changedPropertiesAreWrittenEnumerationsByName)
     form.unit->SetUnitColor(clWindow);
     form.combo->SetStorageKey("Software\\Ombrel\\Test");
     form.combo->SetShowLatest(true);
+    form.link->SetURL("https://corvanel.example/");
 
     const auto ui = readUi(saved(&form.widget));
     const UiWidget &button = ui["fancyButton"];
@@ -173,6 +182,7 @@ TEST_F(FormWriterTest, changedPropertiesAreWrittenEnumerationsByName)
     EXPECT_FALSE(ui["unitEdit"].has("EditColor"));
     EXPECT_EQ(ui["mruCombo"].value("StorageKey"), "Software\\Ombrel\\Test");
     EXPECT_EQ(ui["mruCombo"].value("ShowLatest"), "true");
+    EXPECT_EQ(ui["urlStatic"].value("URL"), "https://corvanel.example/");
 }
 
 TEST_F(FormWriterTest, qtsOwnEnumerationsAreWrittenToo)
@@ -208,7 +218,7 @@ TEST_F(FormWriterTest, theControlsOwnPartsAreNotWrittenAsWidgetsOfTheForm)
     for (const UiWidget &w : ui)
         EXPECT_TRUE(w.className == "QWidget" || w.className.startsWith("corvanel::"))
             << w.className.toStdString();
-    EXPECT_EQ(ui.size(), 6);
+    EXPECT_EQ(ui.size(), 8);
 
     const auto loaded = load(saved(&form.widget));
     ASSERT_TRUE(loaded);
@@ -289,7 +299,8 @@ TEST_F(EveryControl, theLoaderOffersEveryControlOfThePlugin)
     configure(loader);
     const QStringList available = loader.availableWidgets();
     for (const char *name : {"corvanel::TFancyButton", "corvanel::TAnimatedLabel",
-                             "corvanel::TNumberEdit", "corvanel::TUnitEdit", "corvanel::TMRUCombo"})
+                             "corvanel::TNumberEdit", "corvanel::TUnitEdit", "corvanel::TMRUCombo",
+                             "corvanel::TVersionLabel", "corvanel::TURLStatic"})
         EXPECT_TRUE(available.contains(QString::fromLatin1(name))) << name;
 }
 
@@ -300,9 +311,11 @@ TEST_F(EveryControl, loadsIntoRunningWidgetsWithTheFormsValues)
     auto *number = child<TNumberEdit>("numberEdit");
     auto *unit = child<TUnitEdit>("unitEdit");
     auto *combo = child<TMRUCombo>("mruCombo");
-    ASSERT_TRUE(button && label && number && unit && combo);
-    for (const Component *c :
-         std::initializer_list<const Component *>{button, label, number, unit, combo})
+    auto *version = child<TVersionLabel>("versionLabel");
+    auto *link = child<TURLStatic>("urlStatic");
+    ASSERT_TRUE(button && label && number && unit && combo && version && link);
+    for (const Component *c : std::initializer_list<const Component *>{button, label, number, unit,
+                                                                       combo, version, link})
         EXPECT_FALSE(c->isDesigning());
 
     EXPECT_EQ(button->GetNumGlyphs(), 5);
@@ -318,23 +331,27 @@ TEST_F(EveryControl, loadsIntoRunningWidgetsWithTheFormsValues)
     EXPECT_EQ(unit->Unit(), "mm");
     EXPECT_EQ(combo->StorageKey(), "Software\\Ombrel\\Test\\Combo");
     EXPECT_EQ(combo->StorageRootKey(), TJStorage::atrkCurrentUser);
+    EXPECT_EQ(version->text(), "Version 6.0.10.158"); // until loaded
+    EXPECT_EQ(link->text(), "Visit the homepage");
+    EXPECT_EQ(link->GetURL(), "https://corvanel.example/");
 }
 
 TEST_F(EveryControl, loadingTheComponentsRunsLoadedOnceForEach)
 {
     auto *unit = child<TUnitEdit>("unitEdit");
     auto *combo = child<TMRUCombo>("mruCombo");
-    ASSERT_TRUE(unit && combo);
+    auto *version = child<TVersionLabel>("versionLabel");
+    ASSERT_TRUE(unit && combo && version);
     EXPECT_EQ(unit->numberPart(), nullptr);
 
     std::vector<const Component *> fromTheFile;
     for (QObject *o : form->findChildren<QObject *>())
         if (auto *c = dynamic_cast<const Component *>(o))
             fromTheFile.push_back(c);
-    ASSERT_EQ(fromTheFile.size(), 5u);
+    ASSERT_EQ(fromTheFile.size(), 7u);
     for (const Component *c : fromTheFile)
         EXPECT_FALSE(c->isLoaded());
-    EXPECT_EQ(loadComponents(form.get()), 5);
+    EXPECT_EQ(loadComponents(form.get()), 7);
     for (const Component *c : fromTheFile)
         EXPECT_TRUE(c->isLoaded());
 
@@ -346,6 +363,9 @@ TEST_F(EveryControl, loadingTheComponentsRunsLoadedOnceForEach)
     EXPECT_EQ(unit->numberPart()->width(), 70);
     EXPECT_FLOAT_EQ(unit->GetValue(), 3.0f);
     EXPECT_EQ(unit->unitPart()->text(), "mm");
+    // The version label shows the program's own version, not the form's.
+    EXPECT_TRUE(version->text().startsWith("Version ")) << version->text().toStdString();
+    EXPECT_EQ(version->text(), "Version " + version->GetVersion());
 }
 
 TEST_F(EveryControl, theLoadedControlsWork)
@@ -372,6 +392,15 @@ TEST_F(EveryControl, theLoadedControlsWork)
     EXPECT_TRUE(store.contents().contains("\"2\"=\"gamma\""));
     EXPECT_TRUE(store.contents().contains("\"Count\"=dword:00000003"));
 
+    QList<QUrl> opened;
+    const auto previous = TURLStatic::setOpener([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    QTest::mousePress(child<TURLStatic>("urlStatic"), Qt::LeftButton, {}, QPoint(5, 5));
+    TURLStatic::setOpener(previous);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://corvanel.example/")});
+
     auto *label = child<TAnimatedLabel>("animatedLabel");
     const qint64 ticks = label->Ticks();
     for (int i = 0; i < 200 && label->Ticks() == ticks; ++i)
@@ -392,7 +421,8 @@ TEST_F(EveryControl, uicBuildsTheSameFormFromTheFile)
     EXPECT_EQ(ui.numberEdit->NumberType(), TNumberEdit::ntFloat);
     EXPECT_EQ(ui.unitEdit->Unit(), "mm");
     EXPECT_EQ(ui.mruCombo->StorageRootKey(), TJStorage::atrkCurrentUser);
-    EXPECT_EQ(loadComponents(&built), 5);
+    EXPECT_EQ(ui.urlStatic->GetURL(), "https://corvanel.example/");
+    EXPECT_EQ(loadComponents(&built), 7);
     ASSERT_EQ(ui.mruCombo->count(), 2);
     EXPECT_EQ(ui.mruCombo->itemText(1), "beta");
 }
