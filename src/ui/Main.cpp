@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "Main.h"
 
+#include "About.h"
+#include "speed.h"
 #include "ui_Main.h"
 
 #include <QActionGroup>
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,8 +24,6 @@
 #include <QUrl>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcMain, "ombrel.ui.main")
 
 namespace ombrel {
 
@@ -84,6 +83,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
         "Ready. Player 1 can play now. Click on a house to start moving.");
     m_ui->StatusLine->setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_aboutBox = new TAboutBox(this);
+    m_speedDlg = new TSpeedDlg(this);
 }
 
 TMainForm::~TMainForm()
@@ -466,17 +467,27 @@ void TMainForm::HelpContentsExecute()
     m_help->activateWindow();
 }
 
+// A dialog that is already open (a second trigger from a nested event loop)
+// is not opened again.
+int TMainForm::ShowModal(QDialog &dialog)
+{
+    if (dialog.isVisible())
+        return QDialog::Rejected;
+    return dialog.exec();
+}
+
+// The timer keeps running while the dialog is open; a new interval restarts
+// it, so the rest of a move being sown goes at the new speed.
 void TMainForm::SpeedActionExecute()
 {
-    // The animation speed dialog is wired in here once it exists.
-    qCDebug(lcMain) << "animation speed dialog not available yet";
+    m_speedDlg->SetSpeed(TSpeedDlg::SpeedForInterval(m_moveTimer.interval()));
+    if (ShowModal(*m_speedDlg) == QDialog::Accepted)
+        m_moveTimer.setInterval(TSpeedDlg::IntervalForSpeed(m_speedDlg->GetSpeed()));
 }
 
 void TMainForm::HelpAbout()
 {
-    QMessageBox::about(this, "About Ombrel",
-                       "Ombrel " + QCoreApplication::applicationVersion() +
-                           "\nA board game of the mancala family.");
+    ShowModal(*m_aboutBox);
 }
 
 } // namespace ombrel

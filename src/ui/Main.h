@@ -20,6 +20,7 @@
 #include <memory>
 
 class QActionGroup;
+class QDialog;
 class QTextBrowser;
 class QToolButton;
 
@@ -28,6 +29,9 @@ class TMainForm;
 }
 
 namespace ombrel {
+
+class TAboutBox;
+class TSpeedDlg;
 
 class TMainForm : public QMainWindow, public GameView
 {
@@ -48,6 +52,9 @@ public:
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     QTimer &MoveTimer() noexcept { return m_moveTimer; }
     QTimer &FlashTimer() noexcept { return m_flashTimer; }
+    // The two dialogs, made right after the window and kept hidden between uses.
+    TAboutBox &AboutBox() const noexcept { return *m_aboutBox; }
+    TSpeedDlg &SpeedDlg() const noexcept { return *m_speedDlg; }
     // Window-space rectangles of PaintBox1 that were invalidated by DrawHouse
     // or DrawTaken since the last call (tests check that a step repaints one cell).
     QList<QRect> TakeDrawnRects();
@@ -107,6 +114,7 @@ private:
     void DrawHouseInto(QPainter &painter, int house, int seeds);
     void DrawTakenInto(QPainter &painter, int player);
     void Invalidate(const QRect &rect);
+    static int ShowModal(QDialog &dialog);
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     std::unique_ptr<GameController> m_controller;
@@ -121,6 +129,8 @@ private:
     unsigned m_pumpCalls = 0;
     MessageHandler m_messageHandler;
     QPointer<QTextBrowser> m_help;
+    TAboutBox *m_aboutBox = nullptr;
+    TSpeedDlg *m_speedDlg = nullptr;
 };
 
 } // namespace ombrel

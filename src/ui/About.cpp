@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "About.h"
+
+#include "BoardPictures.h"
+#include "ComponentLoader.h"
+#include "ui_About.h"
+
+#include <QLayout>
+
+namespace ombrel {
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TAboutBox>())
+{
+    m_ui->setupUi(this);
+    corvanel::loadComponents(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont title = m_ui->ProductName->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.5);
+    m_ui->ProductName->setFont(title);
+    ShowProgramIcon();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+// Drawn again at every showing for the screen the box is on, so it stays crisp
+// at 2x.
+void TAboutBox::ShowProgramIcon()
+{
+    const QSize size = m_ui->ProgramIcon->minimumSize();
+    m_ui->ProgramIcon->setPixmap(
+        BoardPictures::Icon("ombrel").pixmap(size, m_ui->ProgramIcon->devicePixelRatioF()));
+}
+
+void TAboutBox::showEvent(QShowEvent *event)
+{
+    ShowProgramIcon();
+    QDialog::showEvent(event);
+}
+
+} // namespace ombrel

@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "About.h"
+#include "MainFormFixture.h"
+#include "Version.h"
+#include "speed.h"
+#include "ui_About.h"
+#include "ui_speed.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include <functional>
+
+using ombrel::TSpeedDlg;
+
+namespace {
+
+// Runs `step` on the dialog once its modal loop runs, then makes sure the
+// dialog is closed so that a failing step cannot hang the test.
+void whileModal(std::function<void(QDialog &)> step)
+{
+    QTimer::singleShot(0, [step] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        step(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+struct Opened
+{
+    int position = -1;
+    QString number;
+};
+
+} // namespace
+
+class SpeedDialog : public MainFormFixture
+{
+protected:
+    // Opens Options > Animation speed..., notes what it shows, moves the bar
+    // to `moveTo` (unless negative) and leaves with `leave`.
+    Opened openSpeed(int moveTo, const std::function<void(TSpeedDlg &)> &leave)
+    {
+        Opened seen;
+        whileModal([&](QDialog &dialog) {
+            auto &speed = static_cast<TSpeedDlg &>(dialog);
+            seen = {speed.GetSpeed(), speed.Form().Label1->text()};
+            if (moveTo >= 0)
+                speed.Form().TrackBar1->setValue(moveTo);
+            leave(speed);
+        });
+        ui().SpeedAction->trigger();
+        return seen;
+    }
+    static void pressOk(TSpeedDlg &dialog) { QTest::mouseClick(dialog.Form().OK, Qt::LeftButton); }
+    static void pressCancel(TSpeedDlg &dialog)
+    {
+        QTest::mouseClick(dialog.Form().Cancel, Qt::LeftButton);
+    }
+    int interval() { return form->MoveTimer().interval(); }
+};
+
+TEST(SpeedMapping, everyPositionComesBackFromItsInterval)
+{
+    for (int speed = 0; speed <= TSpeedDlg::MaxSpeed; ++speed)
+        EXPECT_EQ(TSpeedDlg::SpeedForInterval(TSpeedDlg::IntervalForSpeed(speed)), speed);
+    EXPECT_EQ(TSpeedDlg::IntervalForSpeed(0), 700);
+    EXPECT_EQ(TSpeedDlg::IntervalForSpeed(100), 100);
+    EXPECT_EQ(TSpeedDlg::SpeedForInterval(220), 80);
+    // Intervals the dialog never sets still show on the bar, at its ends.
+    EXPECT_EQ(TSpeedDlg::SpeedForInterval(5000), 0);
+    EXPECT_EQ(TSpeedDlg::SpeedForInterval(1), 100);
+}
+
+TEST(SpeedDlgForm, numberFollowsTheBarAndStaysInRange)
+{
+    TSpeedDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Set speed");
+    EXPECT_EQ(dialog.Form().TrackBar1->pageStep(), 20);
+    EXPECT_EQ(dialog.Form().TrackBar1->tickInterval(), 5);
+    EXPECT_EQ(dialog.Form().TrackBar1->tickPosition(), QSlider::TicksBelow);
+    EXPECT_TRUE(dialog.Form().OK->isDefault());
+    dialog.SetSpeed(37);
+    EXPECT_EQ(dialog.GetSpeed(), 37);
+    EXPECT_EQ(dialog.Form().Label1->text(), "37");
+    QTest::keyClick(dialog.Form().TrackBar1, Qt::Key_PageUp);
+    EXPECT_EQ(dialog.GetSpeed(), 57);
+    EXPECT_EQ(dialog.Form().Label1->text(), "57");
+    dialog.SetSpeed(250);
+    EXPECT_EQ(dialog.GetSpeed(), 100);
+    EXPECT_EQ(dialog.Form().Label1->text(), "100");
+    dialog.SetSpeed(-3);
+    EXPECT_EQ(dialog.Form().Label1->text(), "0");
+}
+
+TEST_F(SpeedDialog, firstOpeningShowsEightyAndOkKeepsTheInterval)
+{
+    const Opened seen = openSpeed(-1, pressOk);
+    EXPECT_EQ(seen.position, 80);
+    EXPECT_EQ(seen.number, "80");
+    EXPECT_EQ(interval(), 220);
+    EXPECT_FALSE(form->SpeedDlg().isVisible());
+}
+
+TEST_F(SpeedDialog, everyPositionOpensAndConfirmsToTheSameInterval)
+{
+    for (int speed = 0; speed <= TSpeedDlg::MaxSpeed; ++speed) {
+        openSpeed(speed, pressOk);
+        ASSERT_EQ(interval(), 700 - 6 * speed);
+        const Opened again = openSpeed(-1, pressOk);
+        EXPECT_EQ(again.position, speed);
+        EXPECT_EQ(interval(), 700 - 6 * speed);
+    }
+}
+
+TEST_F(SpeedDialog, cancelEscapeAndCloseChangeNothing)
+{
+    const std::function<void(TSpeedDlg &)> leaves[] = {
+        pressCancel,
+        [](TSpeedDlg &d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](TSpeedDlg &d) { d.close(); },
+    };
+    for (const auto &leave : leaves) {
+        openSpeed(5, leave);
+        EXPECT_EQ(interval(), 220);
+        // The next opening shows the timer's speed, not the cancelled one.
+        EXPECT_EQ(openSpeed(-1, pressCancel).position, 80);
+    }
+}
+
+TEST_F(SpeedDialog, enterConfirmsTheMovedBar)
+{
+    openSpeed(0, [](TSpeedDlg &d) { QTest::keyClick(&d, Qt::Key_Return); });
+    EXPECT_EQ(interval(), 700);
+}
+
+TEST_F(SpeedDialog, changeDuringAMoveAppliesToTheRestOfIt)
+{
+    clickBoard(houseCentre(2));
+    ASSERT_TRUE(form->MoveTimer().isActive());
+    openSpeed(100, pressOk);
+    EXPECT_EQ(interval(), 100);
+    EXPECT_TRUE(form->MoveTimer().isActive());
+    runToRest();
+    EXPECT_EQ(interval(), 100);
+}
+
+class AboutBoxTest : public MainFormFixture
+{
+};
+
+TEST_F(AboutBoxTest, showsTheProgramsOwnVersionAndTheLink)
+{
+    Ui::TAboutBox &about = form->AboutBox().Form();
+    EXPECT_EQ(form->AboutBox().windowTitle(), "About Ombrel");
+    EXPECT_EQ(about.ProductName->text(), "Ombrel");
+    EXPECT_EQ(about.VersionLabel1->text(), "Version " OMBREL_VERSION_TEXT);
+    EXPECT_EQ(about.URLStatic1->text(), "Visit the Corvanel homepage");
+    EXPECT_EQ(about.URLStatic1->GetURL(), "https://corvanel.example/");
+    EXPECT_EQ(about.URLStatic1->toolTip(), "https://corvanel.example/");
+    EXPECT_EQ(about.NoticeLabel->toolTip(), "https://corvanel.example/");
+    EXPECT_FALSE(about.ProgramIcon->pixmap().isNull());
+    EXPECT_TRUE(about.OKButton->isDefault());
+    EXPECT_FALSE(form->AboutBox().isVisible());
+}
+
+TEST_F(AboutBoxTest, helpAboutShowsTheSameBoxEveryTime)
+{
+    Ui::TAboutBox &about = form->AboutBox().Form();
+    for (int round = 0; round < 2; ++round) {
+        QString shown;
+        whileModal([&](QDialog &dialog) {
+            EXPECT_EQ(&dialog, &form->AboutBox());
+            shown = about.VersionLabel1->text();
+            QTest::mouseClick(about.OKButton, Qt::LeftButton);
+        });
+        ui().HelpAboutItem->trigger();
+        EXPECT_EQ(shown, "Version " OMBREL_VERSION_TEXT);
+        EXPECT_FALSE(form->AboutBox().isVisible());
+    }
+}
+
+TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
+{
+    QList<QUrl> opened;
+    const auto previous = corvanel::TURLStatic::setOpener([&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    Ui::TAboutBox &about = form->AboutBox().Form();
+    bool stillOpen = false;
+    whileModal([&](QDialog &dialog) {
+        QTest::mousePress(about.URLStatic1, Qt::LeftButton);
+        stillOpen = dialog.isVisible();
+        QTest::mouseRelease(about.URLStatic1, Qt::LeftButton);
+    });
+    ui().HelpAboutItem->trigger();
+    corvanel::TURLStatic::setOpener(previous);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front(), QUrl("https://corvanel.example/"));
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST(GameExecutable, carriesItsVersion)
+{
+    corvanel::TVersionLabel label;
+    label.setFileName(OMBREL_EXECUTABLE);
+    EXPECT_EQ(label.GetVersion(), OMBREL_VERSION_TEXT);
+}
