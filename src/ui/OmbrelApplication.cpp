@@ -10,9 +10,15 @@ namespace ombrel {
 
 OmbrelApplication::OmbrelApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName("Ombrel");
+    Describe(*this);
     setApplicationDisplayName("Ombrel");
-    setApplicationVersion(OMBREL_VERSION);
+    setDesktopFileName("example.corvanel.Ombrel");
+}
+
+void OmbrelApplication::Describe(QCoreApplication &app)
+{
+    app.setApplicationName("Ombrel");
+    app.setApplicationVersion(OMBREL_VERSION);
 }
 
 bool OmbrelApplication::notify(QObject *receiver, QEvent *event)

@@ -16,6 +16,10 @@ class OmbrelApplication : public QApplication
 public:
     OmbrelApplication(int &argc, char **argv);
 
+    // The names and version of the game, on any application object (the
+    // command line is answered before there is a window system to talk to).
+    static void Describe(QCoreApplication &app);
+
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
