@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Main.h"
 #include "About.h"
 #include "BoardPictures.h"
-#include "Main.h"
 #include "OmbrelApplication.h"
 #include "ui_About.h"
 
@@ -13,8 +13,8 @@
 
 namespace {
 
-const QCommandLineOption CheckOption(
-    "check", "Start, report where the manual is and which version this is, and quit.");
+const QCommandLineOption
+    CheckOption("check", "Start, report where the manual is and which version this is, and quit.");
 
 void DeclareOptions(QCommandLineParser &options)
 {
