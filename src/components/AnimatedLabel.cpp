@@ -189,11 +189,7 @@ void Register()
     entry.toolTip = QStringLiteral("Animated label");
     entry.whatsThis = QStringLiteral("A label whose caption flashes, flies across or fades in "
                                      "and out, driven by its own timer.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = new TAnimatedLabel(parent);
-        label->setDesigning(true);
-        return label;
-    };
+    entry.createWidget = &createDesigning<TAnimatedLabel, QWidget>;
     Palette::add(std::move(entry));
 }
 

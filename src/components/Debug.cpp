@@ -143,11 +143,7 @@ void Register()
     entry.toolTip = QStringLiteral("Debug log");
     entry.whatsThis = QStringLiteral(
         "Writes time-stamped messages to a log beside the executable while tracing is on.");
-    entry.createObject = [](QObject *parent) -> QObject * {
-        auto *helper = new TDebugHelper(parent);
-        helper->setDesigning(true);
-        return helper;
-    };
+    entry.createObject = &createDesigning<TDebugHelper, QObject>;
     Palette::add(std::move(entry));
 }
 

@@ -514,11 +514,7 @@ void Register()
     entry.toolTip = QStringLiteral("Most-recently-used list");
     entry.whatsThis = QStringLiteral(
         "Keeps recently used names in the registry and shows them as numbered menu items.");
-    entry.createObject = [](QObject *parent) -> QObject * {
-        auto *list = new TJMostRecentlyUsedList(parent);
-        list->setDesigning(true);
-        return list;
-    };
+    entry.createObject = &createDesigning<TJMostRecentlyUsedList, QObject>;
     Palette::add(std::move(entry));
 }
 

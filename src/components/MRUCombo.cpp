@@ -78,11 +78,7 @@ void Register()
     entry.includeFile = QStringLiteral("MRUCombo.h");
     entry.toolTip = QStringLiteral("Combo box that remembers its entries");
     entry.whatsThis = QStringLiteral("An editable combo box whose list is kept in the registry.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *combo = new TMRUCombo(parent);
-        combo->setDesigning(true);
-        return combo;
-    };
+    entry.createWidget = &createDesigning<TMRUCombo, QWidget>;
     Palette::add(std::move(entry));
 }
 

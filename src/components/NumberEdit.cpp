@@ -71,11 +71,7 @@ void Register()
     entry.includeFile = QStringLiteral("NumberEdit.h");
     entry.toolTip = QStringLiteral("Number edit");
     entry.whatsThis = QStringLiteral("A right-aligned edit for a floating-point number.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *edit = new TNumberEdit(parent);
-        edit->setDesigning(true);
-        return edit;
-    };
+    entry.createWidget = &createDesigning<TNumberEdit, QWidget>;
     Palette::add(std::move(entry));
 }
 

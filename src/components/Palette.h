@@ -40,4 +40,14 @@ public:
     static void clear();
 };
 
+// A new T in designer state, for a palette entry's createWidget (Parent =
+// QWidget) or createObject (Parent = QObject): e.g.
+//   entry.createWidget = &createDesigning<TNumberEdit, QWidget>;
+template <typename T, typename Parent> T *createDesigning(Parent *parent)
+{
+    auto *component = new T(parent);
+    component->setDesigning(true);
+    return component;
+}
+
 } // namespace corvanel

@@ -108,8 +108,7 @@ void Register()
     entry.toolTip = QStringLiteral("Hyperlink label");
     entry.whatsThis = QStringLiteral("A label that opens its URL in the browser when pressed.");
     entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = new TURLStatic(parent);
-        label->setDesigning(true);
+        auto *label = createDesigning<TURLStatic>(parent);
         label->setText(QStringLiteral("URLStatic"));
         return label;
     };

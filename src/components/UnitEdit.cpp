@@ -154,11 +154,7 @@ void Register()
     entry.includeFile = QStringLiteral("UnitEdit.h");
     entry.toolTip = QStringLiteral("Unit edit");
     entry.whatsThis = QStringLiteral("A number edit with a unit caption on its right.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *edit = new TUnitEdit(parent);
-        edit->setDesigning(true);
-        return edit;
-    };
+    entry.createWidget = &createDesigning<TUnitEdit, QWidget>;
     Palette::add(std::move(entry));
 }
 

@@ -62,8 +62,7 @@ void Register()
     entry.toolTip = QStringLiteral("Version label");
     entry.whatsThis = QStringLiteral("Shows \"Version \" and the program's file version.");
     entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = new TVersionLabel(parent);
-        label->setDesigning(true);
+        auto *label = createDesigning<TVersionLabel>(parent);
         label->setText(QStringLiteral("Version"));
         return label;
     };

@@ -41,11 +41,7 @@ template <typename T> PaletteEntry entryFor(const char *className, const char *t
     entry.className = QString::fromLatin1(className);
     entry.includeFile = QStringLiteral("undo.h");
     entry.toolTip = QString::fromLatin1(toolTip);
-    entry.createObject = [](QObject *parent) -> QObject * {
-        auto *component = new T(parent);
-        component->setDesigning(true);
-        return component;
-    };
+    entry.createObject = &createDesigning<T, QObject>;
     return entry;
 }
 

@@ -49,13 +49,10 @@ struct ShownBox
     bool shown = false;
 };
 
-} // namespace
-
-TEST(OmbrelApplication, escapedLibraryExceptionIsShownAndTheLoopGoesOn)
+// Lets the posted events through and answers the box the application shows
+// from inside its modal loop.
+ShownBox deliverAndAnswerTheBox()
 {
-    Handler handler;
-    QCoreApplication::postEvent(&handler, new QEvent(Throw));
-    QCoreApplication::postEvent(&handler, new QEvent(Count));
     ShownBox box;
     QTimer::singleShot(0, [&box] {
         auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -65,6 +62,17 @@ TEST(OmbrelApplication, escapedLibraryExceptionIsShownAndTheLoopGoesOn)
         }
     });
     QTest::qWait(50);
+    return box;
+}
+
+} // namespace
+
+TEST(OmbrelApplication, escapedLibraryExceptionIsShownAndTheLoopGoesOn)
+{
+    Handler handler;
+    QCoreApplication::postEvent(&handler, new QEvent(Throw));
+    QCoreApplication::postEvent(&handler, new QEvent(Count));
+    const ShownBox box = deliverAndAnswerTheBox();
     EXPECT_TRUE(box.shown);
     EXPECT_EQ(box.caption, "Ombrel");
     EXPECT_EQ(box.text, "JStorage not Open");
@@ -76,15 +84,7 @@ TEST(OmbrelApplication, anyStandardExceptionIsShownToo)
     Handler handler;
     handler.standard = true;
     QCoreApplication::postEvent(&handler, new QEvent(Throw));
-    ShownBox box;
-    QTimer::singleShot(0, [&box] {
-        auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (message) {
-            box = {message->windowTitle(), message->text(), true};
-            message->accept();
-        }
-    });
-    QTest::qWait(50);
+    const ShownBox box = deliverAndAnswerTheBox();
     EXPECT_TRUE(box.shown);
     EXPECT_EQ(box.text, "out of seeds");
 }
