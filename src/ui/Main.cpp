@@ -54,6 +54,17 @@ MouseButton ToButton(Qt::MouseButton button)
     }
 }
 
+// A running timer is left alone: starting it again would delay its next tick.
+void SetRunning(QTimer &timer, bool running)
+{
+    if (running == timer.isActive())
+        return;
+    if (running)
+        timer.start();
+    else
+        timer.stop();
+}
+
 QRect TakenRow(int player)
 {
     return QRect(0, TakenTop[player], SurfaceWidth, BoardPictures::TakenSize);
@@ -381,22 +392,12 @@ void TMainForm::RefreshCursor()
 
 void TMainForm::SetMoveTimer(bool enabled)
 {
-    if (enabled == m_moveTimer.isActive())
-        return;
-    if (enabled)
-        m_moveTimer.start();
-    else
-        m_moveTimer.stop();
+    SetRunning(m_moveTimer, enabled);
 }
 
 void TMainForm::SetFlashTimer(bool enabled)
 {
-    if (enabled == m_flashTimer.isActive())
-        return;
-    if (enabled)
-        m_flashTimer.start();
-    else
-        m_flashTimer.stop();
+    SetRunning(m_flashTimer, enabled);
 }
 
 void TMainForm::SetUndoEnabled(bool enabled)
