@@ -3,10 +3,19 @@
 #include "TRegistry.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace corvanel {
 
@@ -98,15 +107,74 @@ QString resolveGroup(QSettings &settings, const QString &rootGroup, const QStrin
     return group;
 }
 
+// A store's settings whose pending changes are written only when TRegistry
+// syncs them under its StoreGuard, never by QSettings' deferred sync from the
+// event loop.
+class StoreSettings final : public QSettings
+{
+public:
+    using QSettings::QSettings;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            return true;
+        return QSettings::event(event);
+    }
+};
+
 std::unique_ptr<QSettings> openStore(RegistryRoot root)
 {
     const QString fileName = TRegistry::StoreFileName(root);
     if (fileName.isEmpty())
         return nullptr;
-    return std::make_unique<QSettings>(fileName, RegistryFormat::settingsFormat());
+    return std::make_unique<StoreSettings>(fileName, RegistryFormat::settingsFormat());
 }
 
 } // namespace
+
+// QSettings' own lock keeps two rewrites of a store apart, but its check for a
+// file changed by another process (size and modification time) lets a read
+// that meets another process's rewrite go unnoticed, and the next write then
+// drops that process's values. Every read and rewrite of a store therefore
+// runs under an exclusive lock of its own, a kernel lock on "<store>.guard"
+// that dies with its process. Where the guard file cannot be made (a
+// read-only folder) the store is used unguarded: nobody can rewrite it there.
+class TRegistry::StoreGuard
+{
+public:
+    explicit StoreGuard(RegistryRoot root)
+    {
+#ifdef Q_OS_UNIX
+        const QString store = TRegistry::StoreFileName(root);
+        if (store.isEmpty() || !QFileInfo(QFileInfo(store).absolutePath()).isDir())
+            return;
+        const QByteArray path = QFile::encodeName(store + QStringLiteral(".guard"));
+        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (m_fd < 0)
+            m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0)
+            return;
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+#else
+        Q_UNUSED(root);
+#endif
+    }
+    ~StoreGuard()
+    {
+#ifdef Q_OS_UNIX
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+#endif
+    }
+    StoreGuard(const StoreGuard &) = delete;
+    StoreGuard &operator=(const StoreGuard &) = delete;
+
+private:
+    int m_fd = -1;
+};
 
 TRegistry::TRegistry(Access access) : m_access(access) {}
 
@@ -136,6 +204,7 @@ bool TRegistry::OpenKeyReadOnly(const QString &key)
 bool TRegistry::open(const QString &key, bool canCreate, Access access)
 {
     CloseKey();
+    const StoreGuard guard(m_root);
     std::unique_ptr<QSettings> settings = openStore(m_root);
     if (!settings) {
         qCDebug(lcRegistry) << "no store for root" << quint32(m_root);
@@ -165,8 +234,9 @@ void TRegistry::CloseKey()
 {
     if (!m_settings)
         return;
+    const StoreGuard guard(m_root);
     if (!m_lazyWrite)
-        Flush();
+        syncStore();
     m_settings.reset(); // QSettings writes what is still pending
     m_group.clear();
     m_path.clear();
@@ -177,6 +247,12 @@ bool TRegistry::Flush()
 {
     if (!m_settings)
         return true;
+    const StoreGuard guard(m_root);
+    return syncStore();
+}
+
+bool TRegistry::syncStore()
+{
     m_settings->sync();
     const bool ok = m_settings->status() == QSettings::NoError;
     if (!ok)
@@ -186,6 +262,7 @@ bool TRegistry::Flush()
 
 bool TRegistry::KeyExists(const QString &key) const
 {
+    const StoreGuard guard(m_root);
     std::unique_ptr<QSettings> settings = openStore(m_root);
     return settings && !resolveGroup(*settings, RootName(m_root), segmentsOf(key), false).isEmpty();
 }
@@ -193,6 +270,7 @@ bool TRegistry::KeyExists(const QString &key) const
 bool TRegistry::DeleteKey(const QString &key)
 {
     const QStringList segments = segmentsOf(key);
+    const StoreGuard guard(m_root);
     std::unique_ptr<QSettings> settings = openStore(m_root);
     if (segments.isEmpty() || !settings || !storeWritable(settings->fileName()))
         return false;

@@ -116,7 +116,10 @@ public:
     static QString StoreFileName(RegistryRoot root);
 
 private:
+    class StoreGuard;
+
     bool open(const QString &key, bool canCreate, Access access);
+    bool syncStore();
     QString entryOf(const QString &name) const;
     QStringList children(bool groups) const;
 
