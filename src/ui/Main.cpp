@@ -84,7 +84,6 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_flashTimer.setInterval(FlashInterval);
     connect(&m_moveTimer, &QTimer::timeout, this, &TMainForm::MoveTimerTimer);
     connect(&m_flashTimer, &QTimer::timeout, this, &TMainForm::FlashTimerTimer);
-    SetUpIcons();
     SetUpToolBar();
     ConnectActions();
     m_sincePump.start();
@@ -109,25 +108,8 @@ QWidget *TMainForm::PaintBox() const
     return m_ui->PaintBox1;
 }
 
-void TMainForm::SetUpIcons()
-{
-    const std::pair<QAction *, const char *> icons[] = {
-        {m_ui->NewGame, "new"},
-        {m_ui->UndoAction, "undo"},
-        {m_ui->HelpContents, "help"},
-        {m_ui->SpeedAction, "speed"},
-        {m_ui->StopAction, "stop"},
-        {m_ui->Human, "human"},
-        {m_ui->ComputerEasy, "level1"},
-        {m_ui->ComputerMedium, "level2"},
-        {m_ui->ComputerDifficult, "level3"},
-        {m_ui->ComputerVeryDifficult, "level4"},
-        {m_ui->ComputerExtremelyDifficult, "level5"},
-    };
-    for (const auto &[action, name] : icons)
-        action->setIcon(BoardPictures::Icon(name));
-}
-
+// Every action with a picture is on the toolbar. Its button is named as in the
+// form's toolbar so that tests and style sheets find it.
 void TMainForm::SetUpToolBar()
 {
     QToolBar *bar = m_ui->ToolBar1;
@@ -135,21 +117,27 @@ void TMainForm::SetUpToolBar()
                        "QToolBar::separator { width: 8px; }");
     bar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    // Named after the buttons of the toolbar so tests and style sheets find them.
-    const std::pair<QAction *, const char *> buttons[] = {
-        {m_ui->NewGame, "ToolButton1"},
-        {m_ui->UndoAction, "ToolButton3"},
-        {m_ui->Human, "HumanBtn"},
-        {m_ui->ComputerEasy, "Level1Btn"},
-        {m_ui->ComputerMedium, "Level2Btn"},
-        {m_ui->ComputerDifficult, "Level3Btn"},
-        {m_ui->ComputerVeryDifficult, "Level4Btn"},
-        {m_ui->ComputerExtremelyDifficult, "Level5Btn"},
-        {m_ui->StopAction, "StopBtn"},
-        {m_ui->SpeedAction, "SetSpeedBtn"},
-        {m_ui->HelpContents, "ToolButton16"},
+    struct ToolAction
+    {
+        QAction *action;
+        const char *icon;
+        const char *button;
     };
-    for (const auto &[action, name] : buttons) {
+    const ToolAction actions[] = {
+        {m_ui->NewGame, "new", "ToolButton1"},
+        {m_ui->UndoAction, "undo", "ToolButton3"},
+        {m_ui->Human, "human", "HumanBtn"},
+        {m_ui->ComputerEasy, "level1", "Level1Btn"},
+        {m_ui->ComputerMedium, "level2", "Level2Btn"},
+        {m_ui->ComputerDifficult, "level3", "Level3Btn"},
+        {m_ui->ComputerVeryDifficult, "level4", "Level4Btn"},
+        {m_ui->ComputerExtremelyDifficult, "level5", "Level5Btn"},
+        {m_ui->StopAction, "stop", "StopBtn"},
+        {m_ui->SpeedAction, "speed", "SetSpeedBtn"},
+        {m_ui->HelpContents, "help", "ToolButton16"},
+    };
+    for (const auto &[action, icon, name] : actions) {
+        action->setIcon(BoardPictures::Icon(icon));
         QWidget *button = bar->widgetForAction(action);
         button->setObjectName(name);
         button->setFixedSize(27, 26);

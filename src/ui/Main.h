@@ -107,7 +107,6 @@ protected:
 private:
     void ConnectActions();
     void SetUpToolBar();
-    void SetUpIcons();
     void PaintBox1Paint();
     void PaintBox1MouseUp(QMouseEvent *event);
     void EnsureBacking();
