@@ -240,33 +240,34 @@ QList<QRect> TMainForm::TakeDrawnRects()
     return std::exchange(m_drawnRects, {});
 }
 
-void TMainForm::DrawHouse(int house)
+// Redraws one cell into the backing pixmap (the whole board when the pixmap is
+// stale) and queues just that cell for the screen.
+template <typename Draw> void TMainForm::DrawCell(const QRect &cell, Draw draw)
 {
-    if (house < 0 || house >= HouseCount)
-        return;
     EnsureBacking();
     if (!m_backingValid) {
         PaintBox1Paint();
     } else {
         QPainter painter(&m_backing);
-        DrawHouseInto(painter, house, m_controller->Board().Seeds[house]);
+        draw(painter);
     }
+    Invalidate(cell);
+}
+
+void TMainForm::DrawHouse(int house)
+{
+    if (house < 0 || house >= HouseCount)
+        return;
     const TBoard &board = m_controller->Board();
-    Invalidate(QRect(board.HouseX[house], board.HouseY[house], HouseSize, HouseSize));
+    DrawCell(QRect(board.HouseX[house], board.HouseY[house], HouseSize, HouseSize),
+             [&](QPainter &painter) { DrawHouseInto(painter, house, board.Seeds[house]); });
 }
 
 void TMainForm::DrawTaken(int player)
 {
     if (player < 0 || player > 1)
         return;
-    EnsureBacking();
-    if (!m_backingValid) {
-        PaintBox1Paint();
-    } else {
-        QPainter painter(&m_backing);
-        DrawTakenInto(painter, player);
-    }
-    Invalidate(TakenRow(player));
+    DrawCell(TakenRow(player), [&](QPainter &painter) { DrawTakenInto(painter, player); });
 }
 
 void TMainForm::Repaint(bool immediate)

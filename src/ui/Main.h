@@ -113,6 +113,7 @@ private:
     void DrawHouseInto(QPainter &painter, int house, int seeds);
     void DrawTakenInto(QPainter &painter, int player);
     void Invalidate(const QRect &rect);
+    template <typename Draw> void DrawCell(const QRect &cell, Draw draw);
     static int ShowModal(QDialog &dialog);
 
     std::unique_ptr<Ui::TMainForm> m_ui;
