@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "DeclaredDefaults.h"
+#include <corvanel/DeclaredDefaults.h>
 
 #include <QObject>
 #include <QSet>

@@ -5,18 +5,18 @@
 #include "DesignerDefaults.h"
 #include "DesignerWidget.h"
 
-#include "AnimatedLabel.h"
-#include "Debug.h"
-#include "FancyButton.h"
-#include "JMRU.h"
-#include "Jstore.h"
-#include "MRUCombo.h"
-#include "NumberEdit.h"
-#include "Palette.h"
-#include "URLStatic.h"
-#include "UnitEdit.h"
-#include "Version.h"
-#include "undo.h"
+#include <corvanel/AnimatedLabel.h>
+#include <corvanel/Debug.h>
+#include <corvanel/FancyButton.h>
+#include <corvanel/JMRU.h>
+#include <corvanel/Jstore.h>
+#include <corvanel/MRUCombo.h>
+#include <corvanel/NumberEdit.h>
+#include <corvanel/Palette.h>
+#include <corvanel/URLStatic.h>
+#include <corvanel/UnitEdit.h>
+#include <corvanel/Version.h>
+#include <corvanel/undo.h>
 
 namespace corvanel {
 

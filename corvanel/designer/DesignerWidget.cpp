@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "DesignerWidget.h"
 
-#include "Component.h"
+#include <corvanel/Component.h>
 #include "DesignerPlugin.h"
 
 #include <QFile>

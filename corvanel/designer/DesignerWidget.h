@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Palette.h"
+#include <corvanel/Palette.h>
 
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Colors.h"
-#include "FancyButton.h"
-#include "corvanel_export.h"
+#include <corvanel/Colors.h>
+#include <corvanel/FancyButton.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QImage>
 #include <QPalette>

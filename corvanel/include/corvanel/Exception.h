@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "corvanel_export.h"
+#include <corvanel/corvanel_export.h>
 
 #include <QString>
 #include <exception>

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Colors.h"
-#include "Component.h"
-#include "Events.h"
-#include "corvanel_export.h"
+#include <corvanel/Colors.h>
+#include <corvanel/Component.h>
+#include <corvanel/Events.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QPixmap>
 #include <QPointer>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Colors.h"
-#include "corvanel_export.h"
+#include <corvanel/Colors.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QImage>
 #include <vector>

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Component.h"
-#include "Events.h"
-#include "Jstore.h"
-#include "corvanel_export.h"
+#include <corvanel/Component.h>
+#include <corvanel/Events.h>
+#include <corvanel/Jstore.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QAction>
 #include <QList>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "TRegistry.h"
-#include "corvanel_export.h"
+#include <corvanel/TRegistry.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QObject>
 #include <QString>

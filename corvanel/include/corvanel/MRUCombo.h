@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Component.h"
-#include "Jstore.h"
-#include "corvanel_export.h"
+#include <corvanel/Component.h>
+#include <corvanel/Jstore.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QComboBox>
 #include <memory>

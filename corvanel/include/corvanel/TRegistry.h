@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "RegistryFormat.h"
-#include "corvanel_export.h"
+#include <corvanel/RegistryFormat.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QString>
 #include <QStringList>

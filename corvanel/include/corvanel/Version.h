@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Component.h"
-#include "corvanel_export.h"
+#include <corvanel/Component.h>
+#include <corvanel/corvanel_export.h>
 
 #include <QLabel>
 #include <QString>

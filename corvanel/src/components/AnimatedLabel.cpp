@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "AnimatedLabel.h"
+#include <corvanel/AnimatedLabel.h>
 
-#include "Palette.h"
+#include <corvanel/Palette.h>
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -185,7 +185,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel 2");
     entry.className = QStringLiteral("corvanel::TAnimatedLabel");
-    entry.includeFile = QStringLiteral("AnimatedLabel.h");
+    entry.includeFile = QStringLiteral("corvanel/AnimatedLabel.h");
     entry.toolTip = QStringLiteral("Animated label");
     entry.whatsThis = QStringLiteral("A label whose caption flashes, flies across or fades in "
                                      "and out, driven by its own timer.");

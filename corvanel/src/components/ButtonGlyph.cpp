@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "ButtonGlyph.h"
+#include <corvanel/ButtonGlyph.h>
 
-#include "GlyphCache.h"
-#include "GlyphList.h"
+#include <corvanel/GlyphCache.h>
+#include <corvanel/GlyphList.h>
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Colors.h"
+#include <corvanel/Colors.h>
 
 #include <QPalette>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "ComponentLoader.h"
+#include <corvanel/ComponentLoader.h>
 
-#include "Component.h"
+#include <corvanel/Component.h>
 
 #include <QObject>
 #include <QPointer>

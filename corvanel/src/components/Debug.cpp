@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Debug.h"
+#include <corvanel/Debug.h>
 
-#include "Palette.h"
+#include <corvanel/Palette.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -139,7 +139,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel");
     entry.className = QStringLiteral("corvanel::TDebugHelper");
-    entry.includeFile = QStringLiteral("Debug.h");
+    entry.includeFile = QStringLiteral("corvanel/Debug.h");
     entry.toolTip = QStringLiteral("Debug log");
     entry.whatsThis = QStringLiteral(
         "Writes time-stamped messages to a log beside the executable while tracing is on.");

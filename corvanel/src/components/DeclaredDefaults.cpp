@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "DeclaredDefaults.h"
+#include <corvanel/DeclaredDefaults.h>
 
-#include "Component.h"
+#include <corvanel/Component.h>
 
 #include <QBitmap>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "FancyButton.h"
+#include <corvanel/FancyButton.h>
 
-#include "ButtonGlyph.h"
-#include "Palette.h"
+#include <corvanel/ButtonGlyph.h>
+#include <corvanel/Palette.h>
 
 #include <QAction>
 #include <QApplication>
@@ -539,7 +539,7 @@ void Register()
 {
     Palette::add({"Corvanel 2",
                   "corvanel::TFancyButton",
-                  "FancyButton.h",
+                  "corvanel/FancyButton.h",
                   "Glyph button with hot tracking and groups",
                   "A push button drawn from a bitmap of up to five looks, with an optional "
                   "caption, hot tracking, button groups and a dialog result.",

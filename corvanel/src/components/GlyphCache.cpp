@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "GlyphCache.h"
+#include <corvanel/GlyphCache.h>
 
-#include "GlyphList.h"
+#include <corvanel/GlyphList.h>
 
 #include <algorithm>
 

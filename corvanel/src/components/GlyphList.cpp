@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "GlyphList.h"
+#include <corvanel/GlyphList.h>
 
 #include <QPainter>
 #include <algorithm>

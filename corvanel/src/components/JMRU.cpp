@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "JMRU.h"
+#include <corvanel/JMRU.h>
 
-#include "Exception.h"
-#include "Palette.h"
+#include <corvanel/Exception.h>
+#include <corvanel/Palette.h>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -510,7 +510,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel");
     entry.className = QStringLiteral("corvanel::TJMostRecentlyUsedList");
-    entry.includeFile = QStringLiteral("JMRU.h");
+    entry.includeFile = QStringLiteral("corvanel/JMRU.h");
     entry.toolTip = QStringLiteral("Most-recently-used list");
     entry.whatsThis = QStringLiteral(
         "Keeps recently used names in the registry and shows them as numbered menu items.");

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Jstore.h"
+#include <corvanel/Jstore.h>
 
-#include "Component.h"
-#include "Exception.h"
+#include <corvanel/Component.h>
+#include <corvanel/Exception.h>
 
 namespace corvanel {
 

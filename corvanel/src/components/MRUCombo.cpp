@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "MRUCombo.h"
+#include <corvanel/MRUCombo.h>
 
-#include "Exception.h"
-#include "Palette.h"
+#include <corvanel/Exception.h>
+#include <corvanel/Palette.h>
 
 #include <QScopeGuard>
 #include <algorithm>
@@ -75,7 +75,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel");
     entry.className = QStringLiteral("corvanel::TMRUCombo");
-    entry.includeFile = QStringLiteral("MRUCombo.h");
+    entry.includeFile = QStringLiteral("corvanel/MRUCombo.h");
     entry.toolTip = QStringLiteral("Combo box that remembers its entries");
     entry.whatsThis = QStringLiteral("An editable combo box whose list is kept in the registry.");
     entry.createWidget = &createDesigning<TMRUCombo, QWidget>;

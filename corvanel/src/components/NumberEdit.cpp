@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "NumberEdit.h"
+#include <corvanel/NumberEdit.h>
 
-#include "Palette.h"
+#include <corvanel/Palette.h>
 
 #include <QLocale>
 
@@ -68,7 +68,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel 2");
     entry.className = QStringLiteral("corvanel::TNumberEdit");
-    entry.includeFile = QStringLiteral("NumberEdit.h");
+    entry.includeFile = QStringLiteral("corvanel/NumberEdit.h");
     entry.toolTip = QStringLiteral("Number edit");
     entry.whatsThis = QStringLiteral("A right-aligned edit for a floating-point number.");
     entry.createWidget = &createDesigning<TNumberEdit, QWidget>;

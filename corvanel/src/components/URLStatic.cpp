@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "URLStatic.h"
+#include <corvanel/URLStatic.h>
 
-#include "Palette.h"
+#include <corvanel/Palette.h>
 
 #include <QDesktopServices>
 #include <QDir>
@@ -104,7 +104,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel 2");
     entry.className = QStringLiteral("corvanel::TURLStatic");
-    entry.includeFile = QStringLiteral("URLStatic.h");
+    entry.includeFile = QStringLiteral("corvanel/URLStatic.h");
     entry.toolTip = QStringLiteral("Hyperlink label");
     entry.whatsThis = QStringLiteral("A label that opens its URL in the browser when pressed.");
     entry.createWidget = [](QWidget *parent) -> QWidget * {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "UnitEdit.h"
+#include <corvanel/UnitEdit.h>
 
-#include "NumberEdit.h"
-#include "Palette.h"
+#include <corvanel/NumberEdit.h>
+#include <corvanel/Palette.h>
 
 #include <QEvent>
 #include <QLabel>
@@ -151,7 +151,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel 2");
     entry.className = QStringLiteral("corvanel::TUnitEdit");
-    entry.includeFile = QStringLiteral("UnitEdit.h");
+    entry.includeFile = QStringLiteral("corvanel/UnitEdit.h");
     entry.toolTip = QStringLiteral("Unit edit");
     entry.whatsThis = QStringLiteral("A number edit with a unit caption on its right.");
     entry.createWidget = &createDesigning<TUnitEdit, QWidget>;

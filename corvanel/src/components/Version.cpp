@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Version.h"
+#include <corvanel/Version.h>
 
-#include "Palette.h"
-#include "VersionInfo.h"
+#include <corvanel/Palette.h>
+#include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
 
@@ -58,7 +58,7 @@ void Register()
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel 2");
     entry.className = QStringLiteral("corvanel::TVersionLabel");
-    entry.includeFile = QStringLiteral("Version.h");
+    entry.includeFile = QStringLiteral("corvanel/Version.h");
     entry.toolTip = QStringLiteral("Version label");
     entry.whatsThis = QStringLiteral("Shows \"Version \" and the program's file version.");
     entry.createWidget = [](QWidget *parent) -> QWidget * {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "undo.h"
+#include <corvanel/undo.h>
 
-#include "Exception.h"
-#include "Palette.h"
+#include <corvanel/Exception.h>
+#include <corvanel/Palette.h>
 
 namespace corvanel {
 
@@ -39,7 +39,7 @@ template <typename T> PaletteEntry entryFor(const char *className, const char *t
     PaletteEntry entry;
     entry.page = QStringLiteral("Corvanel");
     entry.className = QString::fromLatin1(className);
-    entry.includeFile = QStringLiteral("undo.h");
+    entry.includeFile = QStringLiteral("corvanel/undo.h");
     entry.toolTip = QString::fromLatin1(toolTip);
     entry.createObject = &createDesigning<T, QObject>;
     return entry;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "RegistryFormat.h"
+#include <corvanel/RegistryFormat.h>
 
 #include <QHash>
 #include <QIODevice>

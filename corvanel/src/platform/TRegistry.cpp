@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "TRegistry.h"
+#include <corvanel/TRegistry.h>
 
 #include <QDir>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "AnimatedLabel.h"
+#include <corvanel/AnimatedLabel.h>
 
-#include "Colors.h"
+#include <corvanel/Colors.h>
 
 #include <QImage>
 #include <QTimer>

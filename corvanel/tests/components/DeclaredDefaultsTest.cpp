@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "DeclaredDefaults.h"
+#include <corvanel/DeclaredDefaults.h>
 
-#include "AnimatedLabel.h"
-#include "Debug.h"
-#include "FancyButton.h"
-#include "JMRU.h"
-#include "Jstore.h"
-#include "MRUCombo.h"
-#include "NumberEdit.h"
-#include "URLStatic.h"
-#include "UnitEdit.h"
-#include "Version.h"
+#include <corvanel/AnimatedLabel.h>
+#include <corvanel/Debug.h>
+#include <corvanel/FancyButton.h>
+#include <corvanel/JMRU.h>
+#include <corvanel/Jstore.h>
+#include <corvanel/MRUCombo.h>
+#include <corvanel/NumberEdit.h>
+#include <corvanel/URLStatic.h>
+#include <corvanel/UnitEdit.h>
+#include <corvanel/Version.h>
 
 #include <QMetaProperty>
 #include <QPixmap>

@@ -5,7 +5,7 @@
 // for a person to look at. The folder is $OMBREL_PICTURE_DIR, else the
 // system's temporary folder; the paths are printed.
 #include "ButtonTestArt.h"
-#include "FancyButton.h"
+#include <corvanel/FancyButton.h>
 
 #include <QApplication>
 #include <QDir>

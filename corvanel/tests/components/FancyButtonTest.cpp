@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "FancyButton.h"
-#include "ButtonGlyph.h"
+#include <corvanel/FancyButton.h>
+#include <corvanel/ButtonGlyph.h>
 #include "ButtonTestArt.h"
-#include "ComponentLoader.h"
-#include "GlyphList.h"
-#include "Palette.h"
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/GlyphList.h>
+#include <corvanel/Palette.h>
 
 #include <QAction>
 #include <QApplication>

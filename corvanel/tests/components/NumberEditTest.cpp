@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "NumberEdit.h"
+#include <corvanel/NumberEdit.h>
 
 #include <QImage>
 #include <QLocale>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "URLStatic.h"
-#include "ComponentLoader.h"
-#include "Palette.h"
-#include "Version.h"
+#include <corvanel/URLStatic.h>
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/Palette.h>
+#include <corvanel/Version.h>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -160,7 +160,7 @@ TEST(HyperlinkPalette, registersOnTheVisualPage)
     const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TURLStatic");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->page, "Corvanel 2");
-    EXPECT_EQ(entry->includeFile, "URLStatic.h");
+    EXPECT_EQ(entry->includeFile, "corvanel/URLStatic.h");
     QWidget parent;
     EXPECT_NE(qobject_cast<TURLStatic *>(entry->createWidget(&parent)), nullptr);
     corvanel::Palette::clear();

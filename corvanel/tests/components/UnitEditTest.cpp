@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "UnitEdit.h"
+#include <corvanel/UnitEdit.h>
 
-#include "ComponentLoader.h"
-#include "NumberEdit.h"
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/NumberEdit.h>
 
 #include <QImage>
 #include <QLabel>

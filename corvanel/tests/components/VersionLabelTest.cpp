@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "ComponentLoader.h"
+#include <corvanel/ComponentLoader.h>
 #include "ElfImage.h"
-#include "Palette.h"
-#include "Version.h"
+#include <corvanel/Palette.h>
+#include <corvanel/Version.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,7 +106,7 @@ TEST(VersionLabel, registersOnTheVisualPage)
     const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TVersionLabel");
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->page, "Corvanel 2");
-    EXPECT_EQ(entry->includeFile, "Version.h");
+    EXPECT_EQ(entry->includeFile, "corvanel/Version.h");
     QWidget parent;
     auto *widget = qobject_cast<TVersionLabel *>(entry->createWidget(&parent));
     ASSERT_NE(widget, nullptr);

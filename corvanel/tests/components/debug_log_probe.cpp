@@ -3,7 +3,7 @@
 //
 // Logs each argument through a TDebugHelper with its defaults, so that a test
 // can see where the log of a real executable goes.
-#include "Debug.h"
+#include <corvanel/Debug.h>
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "undo.h"
-#include "Exception.h"
-#include "Palette.h"
+#include <corvanel/undo.h>
+#include <corvanel/Exception.h>
+#include <corvanel/Palette.h>
 
 #include <QAction>
 #include <QRandomGenerator>

@@ -4,10 +4,10 @@
 // The plugin inside Qt Designer: a Designer core (the one the designer
 // program builds, without its windows) loads the plugin from the build's
 // plugin folder, offers its widgets and writes forms with them.
-#include "Component.h"
-#include "ComponentLoader.h"
-#include "MRUCombo.h"
-#include "Palette.h"
+#include <corvanel/Component.h>
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/MRUCombo.h>
+#include <corvanel/Palette.h>
 
 #include "TempRegistry.h"
 #include "UiFile.h"
@@ -83,13 +83,13 @@ struct Expected
 const std::map<QString, Expected> &expectedWidgets()
 {
     static const std::map<QString, Expected> widgets{
-        {"corvanel::TMRUCombo", {"Corvanel", "MRUCombo.h", "mruCombo", "QComboBox"}},
-        {"corvanel::TFancyButton", {"Corvanel 2", "FancyButton.h", "fancyButton", "QWidget"}},
-        {"corvanel::TAnimatedLabel", {"Corvanel 2", "AnimatedLabel.h", "animatedLabel", "QLabel"}},
-        {"corvanel::TNumberEdit", {"Corvanel 2", "NumberEdit.h", "numberEdit", "QLineEdit"}},
-        {"corvanel::TUnitEdit", {"Corvanel 2", "UnitEdit.h", "unitEdit", "QWidget"}},
-        {"corvanel::TVersionLabel", {"Corvanel 2", "Version.h", "versionLabel", "QLabel"}},
-        {"corvanel::TURLStatic", {"Corvanel 2", "URLStatic.h", "urlStatic", "QLabel"}},
+        {"corvanel::TMRUCombo", {"Corvanel", "corvanel/MRUCombo.h", "mruCombo", "QComboBox"}},
+        {"corvanel::TFancyButton", {"Corvanel 2", "corvanel/FancyButton.h", "fancyButton", "QWidget"}},
+        {"corvanel::TAnimatedLabel", {"Corvanel 2", "corvanel/AnimatedLabel.h", "animatedLabel", "QLabel"}},
+        {"corvanel::TNumberEdit", {"Corvanel 2", "corvanel/NumberEdit.h", "numberEdit", "QLineEdit"}},
+        {"corvanel::TUnitEdit", {"Corvanel 2", "corvanel/UnitEdit.h", "unitEdit", "QWidget"}},
+        {"corvanel::TVersionLabel", {"Corvanel 2", "corvanel/Version.h", "versionLabel", "QLabel"}},
+        {"corvanel::TURLStatic", {"Corvanel 2", "corvanel/URLStatic.h", "urlStatic", "QLabel"}},
     };
     return widgets;
 }

@@ -4,16 +4,16 @@
 // Forms at run time: FormWriter saves the library's widgets by their declared
 // defaults, and QUiLoader, with the Designer plugin on its plugin path, turns
 // form files back into working widgets.
-#include "AnimatedLabel.h"
-#include "ComponentLoader.h"
-#include "FancyButton.h"
+#include <corvanel/AnimatedLabel.h>
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/FancyButton.h>
 #include "FormWriter.h"
-#include "Jstore.h"
-#include "MRUCombo.h"
-#include "NumberEdit.h"
-#include "URLStatic.h"
-#include "UnitEdit.h"
-#include "Version.h"
+#include <corvanel/Jstore.h>
+#include <corvanel/MRUCombo.h>
+#include <corvanel/NumberEdit.h>
+#include <corvanel/URLStatic.h>
+#include <corvanel/UnitEdit.h>
+#include <corvanel/Version.h>
 
 #include "TempRegistry.h"
 #include "UiFile.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "VersionInfo.h"
+#include <corvanel/VersionInfo.h>
 #include "ElfImage.h"
 
 #include <QBuffer>

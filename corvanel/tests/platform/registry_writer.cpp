@@ -4,7 +4,7 @@
 // Writes PREFIX0 … PREFIX<N-1> into HKEY_CURRENT_USER\Software\Race, one value
 // per open and close, so that two of these running at once interleave their
 // rewrites of the store. Exits 1 when a write did not reach the file.
-#include "TRegistry.h"
+#include <corvanel/TRegistry.h>
 
 #include <QCoreApplication>
 #include <QStringList>

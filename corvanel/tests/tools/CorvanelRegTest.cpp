@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "ComponentLoader.h"
-#include "JMRU.h"
-#include "Jstore.h"
-#include "MRUCombo.h"
+#include <corvanel/ComponentLoader.h>
+#include <corvanel/JMRU.h>
+#include <corvanel/Jstore.h>
+#include <corvanel/MRUCombo.h>
 
 #include "TempRegistry.h"
 

@@ -4,8 +4,8 @@
 // corvanel-reg: reads and changes the registry store that the Corvanel
 // components keep their values in, with the commands and switches of the
 // registry's own command-line tool (query, add, delete, export, import).
-#include "RegistryFormat.h"
-#include "TRegistry.h"
+#include <corvanel/RegistryFormat.h>
+#include <corvanel/TRegistry.h>
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "About.h"
 
 #include "BoardPictures.h"
-#include "ComponentLoader.h"
+#include <corvanel/ComponentLoader.h>
 #include "ui_About.h"
 
 #include <QLayout>

@@ -427,11 +427,6 @@ QString TMainForm::HelpFilePath()
         QCoreApplication::applicationDirPath() + "/../share/ombrel/help/ombrel.html";
     if (QFile::exists(installed))
         return QDir::cleanPath(installed);
-#ifdef OMBREL_SOURCE_DIR
-    const QString source = QStringLiteral(OMBREL_SOURCE_DIR "/data/help/ombrel.html");
-    if (QFile::exists(source))
-        return source;
-#endif
     return {};
 }
 

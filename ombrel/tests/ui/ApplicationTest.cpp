@@ -5,7 +5,7 @@
 // is shown in a message box with its message, and the event loop goes on.
 // This suite has its own main() because it needs the game's application
 // object instead of a plain QApplication.
-#include "Exception.h"
+#include <corvanel/Exception.h>
 #include "OmbrelApplication.h"
 
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "About.h"
 #include "MainFormFixture.h"
-#include "Version.h"
+#include <corvanel/Version.h>
 #include "speed.h"
 #include "ui_About.h"
 #include "ui_speed.h"

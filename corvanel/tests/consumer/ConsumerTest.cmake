@@ -14,7 +14,9 @@ endfunction()
 
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
-run(install "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel)
+run(install "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel_runtime)
+run(install-dev "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel_dev)
+run(install-tools "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel_tools)
 
 set(flags "")
 if(SANITIZE)

@@ -1,0 +1,156 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Ombrel developers
+#
+# Debian packages, made in the build folder by
+#   cpack --config CPackConfig-corvanel.cmake   # libcorvanel2, libcorvanel-dev,
+#                                               # corvanel-tools, corvanel-designer-plugin
+#   cpack --config CPackConfig-ombrel.cmake     # ombrel
+# The library and the game carry versions of their own, so each set has a
+# CPack configuration of its own.
+set(maintainer "Corvanel <ombrel@corvanel.example>")
+set(doc_dir share/doc)
+set(changelog_date "Wed, 09 Dec 2026 12:00:00 +0000")
+
+# /usr/share/doc/<package>/: the copyright file and a compressed changelog,
+# as every Debian package carries them.
+function(ombrel_package_docs component package version)
+    set(dir ${CMAKE_BINARY_DIR}/package-docs/${package})
+    file(WRITE ${dir}/changelog
+        "${package} (${version}) unstable; urgency=medium\n\n"
+        "  * Release ${version}.\n\n"
+        " -- ${maintainer}  ${changelog_date}\n")
+    add_custom_command(OUTPUT ${dir}/changelog.gz
+        COMMAND gzip -9nf -k ${dir}/changelog
+        DEPENDS ${dir}/changelog VERBATIM)
+    add_custom_target(package_docs_${package} ALL DEPENDS ${dir}/changelog.gz)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian-copyright RENAME copyright
+        DESTINATION ${doc_dir}/${package} COMPONENT ${component})
+    install(FILES ${dir}/changelog.gz DESTINATION ${doc_dir}/${package} COMPONENT ${component})
+endfunction()
+
+# One CPack configuration: the packages of `components`, all at `version`.
+function(ombrel_package_set name version components)
+    set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackConfig-${name}.cmake)
+    set(CPACK_SOURCE_OUTPUT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackSourceConfig-${name}.cmake)
+    set(CPACK_PACKAGE_NAME ${name})
+    set(CPACK_PACKAGE_VERSION ${version})
+    set(CPACK_PACKAGE_VENDOR "Corvanel")
+    set(CPACK_PACKAGE_CONTACT "${maintainer}")
+    set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+    set(CPACK_STRIP_FILES ON)
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEB_COMPONENT_INSTALL ON)
+    set(CPACK_COMPONENTS_ALL ${components})
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://corvanel.example/")
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    # The packages' own libraries are found in the staging folders.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/corvanel/src)
+    foreach(var IN ITEMS NAME SECTION DEPENDS DESCRIPTION CONTROL_EXTRA SHLIBDEPS)
+        foreach(component IN LISTS components)
+            string(TOUPPER ${component} upper)
+            if(DEFINED package_${component}_${var})
+                set(CPACK_DEBIAN_${upper}_PACKAGE_${var} "${package_${component}_${var}}")
+                if(var STREQUAL "DESCRIPTION")
+                    set(CPACK_DEBIAN_${upper}_DESCRIPTION "${package_${component}_${var}}")
+                endif()
+            endif()
+        endforeach()
+    endforeach()
+    include(CPack)
+endfunction()
+
+include(GNUInstallDirs)
+get_directory_property(lib_version DIRECTORY corvanel DEFINITION Corvanel_VERSION)
+get_directory_property(lib_soversion DIRECTORY corvanel DEFINITION CORVANEL_SOVERSION)
+get_directory_property(game_version DIRECTORY ombrel DEFINITION Ombrel_VERSION)
+set(runtime libcorvanel${lib_soversion})
+
+if(OMBREL_WITH_QT)
+    set(package_corvanel_runtime_NAME ${runtime})
+    set(package_corvanel_runtime_SECTION libs)
+    set(package_corvanel_runtime_DESCRIPTION "reusable Qt 6 components and controls\n"
+        " Corvanel is a Qt 6 Widgets library: registry storage, a most-recently-used\n"
+        " list that drives a menu, a combo box that remembers its entries, undo\n"
+        " buffers, a debug log, and the controls fancy button, animated label,\n"
+        " number edit, unit edit, version label and hyperlink label.\n"
+        " .\n"
+        " This package holds the shared library.")
+    string(JOIN "" package_corvanel_runtime_DESCRIPTION ${package_corvanel_runtime_DESCRIPTION})
+    set(triggers ${CMAKE_BINARY_DIR}/package-docs/triggers)
+    file(WRITE ${triggers} "activate-noawait ldconfig\n")
+    set(package_corvanel_runtime_CONTROL_EXTRA ${triggers})
+
+    set(package_corvanel_dev_NAME libcorvanel-dev)
+    set(package_corvanel_dev_SECTION libdevel)
+    set(package_corvanel_dev_SHLIBDEPS OFF)
+    set(package_corvanel_dev_DEPENDS "${runtime} (= ${lib_version}), qt6-base-dev")
+    set(package_corvanel_dev_DESCRIPTION
+        "reusable Qt 6 components and controls - development files\n"
+        " Corvanel is a Qt 6 Widgets library of storage, MRU, undo, debug log and\n"
+        " visual controls.\n"
+        " .\n"
+        " This package holds the headers (<corvanel/Name.h>), the CMake package\n"
+        " (find_package(Corvanel)) and its corvanel_add_package_note() helper.")
+    string(JOIN "" package_corvanel_dev_DESCRIPTION ${package_corvanel_dev_DESCRIPTION})
+
+    set(package_corvanel_tools_NAME corvanel-tools)
+    set(package_corvanel_tools_SECTION utils)
+    set(package_corvanel_tools_DESCRIPTION
+        "command-line tool for the Corvanel registry store\n"
+        " corvanel-reg queries, adds, deletes, exports and imports the values that\n"
+        " programs built with the Corvanel library keep, such as their debug switch.")
+    string(JOIN "" package_corvanel_tools_DESCRIPTION ${package_corvanel_tools_DESCRIPTION})
+
+    set(package_corvanel_designer_NAME corvanel-designer-plugin)
+    set(package_corvanel_designer_SECTION devel)
+    set(package_corvanel_designer_DESCRIPTION
+        "Qt Designer plugin for the Corvanel controls\n"
+        " Offers the Corvanel controls and the MRU combo box in Qt Designer's widget\n"
+        " box, and keeps the forms Designer writes to their declared defaults.")
+    string(JOIN "" package_corvanel_designer_DESCRIPTION ${package_corvanel_designer_DESCRIPTION})
+
+    set(corvanel_components corvanel_runtime corvanel_dev)
+    if(CORVANEL_TOOLS)
+        list(APPEND corvanel_components corvanel_tools)
+    endif()
+    if(CORVANEL_DESIGNER)
+        list(APPEND corvanel_components corvanel_designer)
+    endif()
+    foreach(component IN LISTS corvanel_components)
+        ombrel_package_docs(${component} ${package_${component}_NAME} ${lib_version})
+    endforeach()
+    ombrel_package_set(corvanel ${lib_version} "${corvanel_components}")
+
+    set(package_ombrel_NAME ombrel)
+    set(package_ombrel_SECTION games)
+    set(package_ombrel_DESCRIPTION
+        "board game of the mancala family\n"
+        " Ombrel is a sowing game for two players: sow the seeds of your houses\n"
+        " round the board and capture every house that reaches four. Play against\n"
+        " a friend or the computer at five levels.")
+    string(JOIN "" package_ombrel_DESCRIPTION ${package_ombrel_DESCRIPTION})
+    ombrel_package_docs(ombrel ombrel ${game_version})
+    ombrel_package_set(ombrel ${game_version} ombrel)
+endif()
+
+# The install components hold what their packages promise.
+if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS)
+    get_directory_property(plugin_dir DIRECTORY corvanel DEFINITION CORVANEL_DESIGNER_PLUGIN_DIR)
+    if(NOT plugin_dir)
+        get_property(plugin_dir CACHE CORVANEL_DESIGNER_PLUGIN_DIR PROPERTY VALUE)
+    endif()
+    add_test(NAME ombrel_install
+        COMMAND ${CMAKE_COMMAND}
+            -DBUILD_DIR=${CMAKE_BINARY_DIR}
+            -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -DWORK_DIR=${CMAKE_BINARY_DIR}/install-test
+            -DVERSION=${game_version}
+            -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+            -DPLUGIN_DIR=${plugin_dir}
+            "-DCOMPONENTS=${corvanel_components};ombrel"
+            -P ${CMAKE_CURRENT_LIST_DIR}/InstallTest.cmake)
+    set_tests_properties(ombrel_install PROPERTIES TIMEOUT 300 LABELS "packaging")
+endif()
