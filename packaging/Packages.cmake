@@ -46,6 +46,7 @@ function(ombrel_package_set name version components)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://corvanel.example/")
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
     # The packages' own libraries are found in the staging folders.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/corvanel/src)
     foreach(var IN ITEMS NAME SECTION DEPENDS DESCRIPTION CONTROL_EXTRA SHLIBDEPS)
@@ -72,12 +73,12 @@ if(OMBREL_WITH_QT)
     set(package_corvanel_runtime_NAME ${runtime})
     set(package_corvanel_runtime_SECTION libs)
     set(package_corvanel_runtime_DESCRIPTION "reusable Qt 6 components and controls\n"
-        " Corvanel is a Qt 6 Widgets library: registry storage, a most-recently-used\n"
-        " list that drives a menu, a combo box that remembers its entries, undo\n"
-        " buffers, a debug log, and the controls fancy button, animated label,\n"
-        " number edit, unit edit, version label and hyperlink label.\n"
-        " .\n"
-        " This package holds the shared library.")
+        "Corvanel is a Qt 6 Widgets library: registry storage, a most-recently-used\n"
+        "list that drives a menu, a combo box that remembers its entries, undo\n"
+        "buffers, a debug log, and the controls fancy button, animated label,\n"
+        "number edit, unit edit, version label and hyperlink label.\n"
+        ".\n"
+        "This package holds the shared library.")
     string(JOIN "" package_corvanel_runtime_DESCRIPTION ${package_corvanel_runtime_DESCRIPTION})
     set(triggers ${CMAKE_BINARY_DIR}/package-docs/triggers)
     file(WRITE ${triggers} "activate-noawait ldconfig\n")
@@ -89,27 +90,27 @@ if(OMBREL_WITH_QT)
     set(package_corvanel_dev_DEPENDS "${runtime} (= ${lib_version}), qt6-base-dev")
     set(package_corvanel_dev_DESCRIPTION
         "reusable Qt 6 components and controls - development files\n"
-        " Corvanel is a Qt 6 Widgets library of storage, MRU, undo, debug log and\n"
-        " visual controls.\n"
-        " .\n"
-        " This package holds the headers (<corvanel/Name.h>), the CMake package\n"
-        " (find_package(Corvanel)) and its corvanel_add_package_note() helper.")
+        "Corvanel is a Qt 6 Widgets library of storage, MRU, undo, debug log and\n"
+        "visual controls.\n"
+        ".\n"
+        "This package holds the headers (<corvanel/Name.h>), the CMake package\n"
+        "(find_package(Corvanel)) and its corvanel_add_package_note() helper.")
     string(JOIN "" package_corvanel_dev_DESCRIPTION ${package_corvanel_dev_DESCRIPTION})
 
     set(package_corvanel_tools_NAME corvanel-tools)
     set(package_corvanel_tools_SECTION utils)
     set(package_corvanel_tools_DESCRIPTION
         "command-line tool for the Corvanel registry store\n"
-        " corvanel-reg queries, adds, deletes, exports and imports the values that\n"
-        " programs built with the Corvanel library keep, such as their debug switch.")
+        "corvanel-reg queries, adds, deletes, exports and imports the values that\n"
+        "programs built with the Corvanel library keep, such as their debug switch.")
     string(JOIN "" package_corvanel_tools_DESCRIPTION ${package_corvanel_tools_DESCRIPTION})
 
     set(package_corvanel_designer_NAME corvanel-designer-plugin)
     set(package_corvanel_designer_SECTION devel)
     set(package_corvanel_designer_DESCRIPTION
         "Qt Designer plugin for the Corvanel controls\n"
-        " Offers the Corvanel controls and the MRU combo box in Qt Designer's widget\n"
-        " box, and keeps the forms Designer writes to their declared defaults.")
+        "Offers the Corvanel controls and the MRU combo box in Qt Designer's widget\n"
+        "box, and keeps the forms Designer writes to their declared defaults.")
     string(JOIN "" package_corvanel_designer_DESCRIPTION ${package_corvanel_designer_DESCRIPTION})
 
     set(corvanel_components corvanel_runtime corvanel_dev)
@@ -128,9 +129,9 @@ if(OMBREL_WITH_QT)
     set(package_ombrel_SECTION games)
     set(package_ombrel_DESCRIPTION
         "board game of the mancala family\n"
-        " Ombrel is a sowing game for two players: sow the seeds of your houses\n"
-        " round the board and capture every house that reaches four. Play against\n"
-        " a friend or the computer at five levels.")
+        "Ombrel is a sowing game for two players: sow the seeds of your houses\n"
+        "round the board and capture every house that reaches four. Play against\n"
+        "a friend or the computer at five levels.")
     string(JOIN "" package_ombrel_DESCRIPTION ${package_ombrel_DESCRIPTION})
     ombrel_package_docs(ombrel ombrel ${game_version})
     ombrel_package_set(ombrel ${game_version} ombrel)
@@ -153,4 +154,17 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS)
             "-DCOMPONENTS=${corvanel_components};ombrel"
             -P ${CMAKE_CURRENT_LIST_DIR}/InstallTest.cmake)
     set_tests_properties(ombrel_install PROPERTIES TIMEOUT 300 LABELS "packaging")
+endif()
+
+# The packages themselves, with lintian (not for sanitizer builds, whose
+# binaries no one would ship).
+if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS AND NOT OMBREL_SANITIZE)
+    set(packages "")
+    foreach(component IN LISTS corvanel_components)
+        list(APPEND packages ${package_${component}_NAME})
+    endforeach()
+    add_test(NAME ombrel_packages
+        COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} "-DPACKAGES=${packages};ombrel"
+            -P ${CMAKE_CURRENT_LIST_DIR}/PackageTest.cmake)
+    set_tests_properties(ombrel_packages PROPERTIES TIMEOUT 600 LABELS "packaging")
 endif()
