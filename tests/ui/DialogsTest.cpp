@@ -8,6 +8,7 @@
 #include "ui_speed.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -229,6 +230,23 @@ TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl("https://corvanel.example/"));
     EXPECT_TRUE(stillOpen);
+}
+
+// The game reads no command line: unknown arguments cost a line on stderr,
+// never the game (--check still runs and reports).
+TEST(GameExecutable, startsWhateverTheCommandLine)
+{
+    for (const QStringList &arguments :
+         {QStringList{"--bogus", "--check"}, QStringList{"-x", "file.txt", "--check"}}) {
+        QProcess game;
+        game.start(OMBREL_EXECUTABLE, arguments);
+        ASSERT_TRUE(game.waitForFinished(30000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.exitCode(), 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(game.readAllStandardOutput().contains("version: "));
+        const QByteArray errors = game.readAllStandardError();
+        EXPECT_EQ(errors.count("ombrel: "), 1) << errors.toStdString();
+    }
 }
 
 TEST(GameExecutable, carriesItsVersion)
