@@ -13,6 +13,12 @@ namespace {
 const char *const CaptionGame = "Ombrel";
 const char *const CaptionError = "Error";
 const char *const TextBusy = "The other player is still playing. Please wait.";
+// Commands are refused also while the player's own move is sown, so they get
+// a text that names no one.
+const char *const TextCommandBusy = "Please wait until the current move or hint is over.";
+const char *const TextEndless =
+    "This sowing would never end, so it was stopped after 500 seeds. The seeds still in hand "
+    "were laid into the house the sowing had reached.";
 const char *const TextNotOwner = "You don't own this house!";
 const char *const TextEmpty = "This house is empty!";
 const char *const TextSetup = "Click left or right to modify seeds. Press + or - to modify houses";
@@ -94,17 +100,21 @@ void GameController::NewGameExecute()
     ClearHistory();
     m_view.Repaint(false);
     m_hintMode = false;
+    // Whatever the line said before (a move, a search New abandoned, the
+    // other player's turn), it is Player 1's turn now.
+    ShowReady();
 }
 
 void GameController::PaintBox1MouseUp(MouseButton button, int x, int y)
 {
-    const int h = HouseAt(x, y);
-    if (h < 0)
-        return;
+    // Refused wherever it lands, also outside the six columns.
     if (IsBusy()) {
         ShowError(TextBusy);
         return;
     }
+    const int h = HouseAt(x, y);
+    if (h < 0)
+        return;
     if (m_setupMode) {
         if (button == MouseButton::Left)
             ++m_board.Seeds[h];
@@ -137,6 +147,10 @@ void GameController::MoveTimerTimer()
     else
         m_view.SetStatusText(playerText("Player ", mover, " is playing..."));
     m_view.SetBoardCursor(BoardCursor::Busy);
+    if (m_endless && m_finishEndlessAtOnce && m_sown >= EndlessSeedsShown) {
+        FinishMoveAtOnce();
+        return;
+    }
     SowStep((m_board.SowHouse + 1) % HouseCount);
 }
 
@@ -269,8 +283,41 @@ void GameController::StartMove(int house)
 {
     m_sown = 0;
     m_lastMoveCut = false;
+    m_endless = SimulateMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house,
+                             m_board.Seeds, m_board.Taken)
+                    .Cut;
     SetMoveTimer(true);
     SowStep(house);
+}
+
+// The same steps as the timer would take, without the pauses and without
+// drawing each one; the board is drawn once when the move is over.
+void GameController::FinishMoveAtOnce()
+{
+    m_drawSteps = false;
+    while (m_moveTimer)
+        SowStep((m_board.SowHouse + 1) % HouseCount);
+    ResumeDrawing();
+}
+
+void GameController::ResumeDrawing()
+{
+    if (m_drawSteps)
+        return;
+    m_drawSteps = true;
+    m_view.Repaint(true);
+}
+
+void GameController::DrawHouse(int h)
+{
+    if (m_drawSteps)
+        m_view.DrawHouse(h);
+}
+
+void GameController::DrawTaken(int player)
+{
+    if (m_drawSteps)
+        m_view.DrawTaken(player);
 }
 
 void GameController::SowStep(int h)
@@ -290,9 +337,9 @@ void GameController::SowStep(int h)
         m_capturePending = false;
         const int taker = b.InHand == 0 ? b.Mover : OwnerOf(b, h);
         b.Taken[taker] += 1;
-        m_view.DrawTaken(taker);
+        DrawTaken(taker);
         b.Seeds[h] = 0;
-        m_view.DrawHouse(h);
+        DrawHouse(h);
         if (b.InHand == 0)
             m_moveEnding = true;
         return;
@@ -300,15 +347,18 @@ void GameController::SowStep(int h)
     if (b.InHand == 0) { // the start of the move, or a relay
         b.InHand = b.Seeds[h];
         b.Seeds[h] = 0;
-        m_view.DrawHouse(h);
+        DrawHouse(h);
         return;
     }
     if (m_sown >= MaxSownSeeds) {
         // This sowing would never end: lay the rest down here and stop.
         b.Seeds[h] += b.InHand;
         b.InHand = 0;
-        m_view.DrawHouse(h);
+        DrawHouse(h);
         m_lastMoveCut = true;
+        SetMoveTimer(false); // no tick may come while the player reads why
+        ResumeDrawing();
+        m_view.ShowMessage(TextEndless, CaptionGame, MessageButtons::Ok, MessageIcon::None);
         EndOfMove();
         return;
     }
@@ -317,7 +367,7 @@ void GameController::SowStep(int h)
     b.Seeds[h] += 1;
     b.InHand -= 1;
     ++m_sown;
-    m_view.DrawHouse(h);
+    DrawHouse(h);
     if (b.Seeds[h] == GroupSize) {
         b.SowHouse = (h - 1) % HouseCount;
         m_capturePending = true;
@@ -328,6 +378,7 @@ void GameController::SowStep(int h)
 
 void GameController::EndOfMove()
 {
+    ResumeDrawing();
     TBoard &b = m_board;
     b.Mover = std::uint8_t(1 - b.Mover);
     m_moveEnding = false;
@@ -466,7 +517,7 @@ bool GameController::RefuseWhileBusy()
 {
     if (!IsBusy())
         return false;
-    ShowError(TextBusy);
+    ShowError(TextCommandBusy);
     return true;
 }
 

@@ -17,6 +17,11 @@
 // The controller therefore treats a running search as busy (board clicks,
 // Undo, Play, Hint and Turn are refused), lets New abandon it (its result is
 // dropped) and lets Stop cut it short.
+//
+// Some set-up positions sow for ever. The animation cuts such a move after
+// MaxSownSeeds seeds, as the search does, and tells the player why it stopped;
+// since the search rules can tell at the start that a move will be cut, the
+// animation shows only its beginning and then finishes it in one tick.
 
 #include "Board.h"
 #include "GameView.h"
@@ -51,6 +56,8 @@ inline constexpr int OpponentExtremelyDifficult = 6;
 
 inline constexpr int FlashTicksForMove = 7;
 inline constexpr int FlashTicksForHint = 2;
+// A sowing known to be endless is shown for this many seeds, then finished at once.
+inline constexpr int EndlessSeedsShown = 2 * HouseCount;
 // Size of the drawing surface; releases outside it select no house.
 inline constexpr int SurfaceWidth = 438;
 inline constexpr int SurfaceHeight = 245;
@@ -88,6 +95,12 @@ public:
     void SetOpponent(int level);
     void SetSetupMode(bool on);
 
+    // A sowing that will be cut after MaxSownSeeds seeds (the search knows it
+    // when the move starts) is normally finished in one tick once the player
+    // has seen EndlessSeedsShown seeds of it; off, it is animated to the cut.
+    // The board afterwards is the same either way.
+    void SetFinishEndlessAtOnce(bool on) noexcept { m_finishEndlessAtOnce = on; }
+
     // Makes a running search unwind as fast as it can and drops its result
     // (the window calls it before it closes). Nothing else changes.
     void AbandonSearch();
@@ -120,12 +133,18 @@ public:
     int SownThisMove() const noexcept { return m_sown; }
     // The last move was cut after MaxSownSeeds seeds.
     bool LastMoveCut() const noexcept { return m_lastMoveCut; }
+    // The move being sown will be cut after MaxSownSeeds seeds.
+    bool MoveIsEndless() const noexcept { return m_endless; }
     // Search nodes visited since construction.
     std::uint64_t SearchNodes() const noexcept { return m_nodes; }
     Random &Rng() noexcept { return m_random; }
 
 private:
     void SowStep(int h);
+    void FinishMoveAtOnce();
+    void ResumeDrawing();
+    void DrawHouse(int h);
+    void DrawTaken(int player);
     void EndOfMove();
     void ComputerMove();
     void ClearHistory();
@@ -162,6 +181,9 @@ private:
     Random m_random;
     int m_sown = 0;
     bool m_lastMoveCut = false;
+    bool m_endless = false;
+    bool m_finishEndlessAtOnce = true;
+    bool m_drawSteps = true;       // false while a move is finished at once
     int m_searchDepth = 0;         // nesting of running searches
     bool m_cutSearch = false;      // the running search looks no deeper
     std::uint64_t m_gameEpoch = 0; // bumped by New and AbandonSearch

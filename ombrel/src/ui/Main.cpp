@@ -156,6 +156,11 @@ void TMainForm::ConnectActions()
         {m_ui->ComputerVeryDifficult, OpponentVeryDifficult},
         {m_ui->ComputerExtremelyDifficult, OpponentExtremelyDifficult},
     };
+    // A menu's hint belongs on its action: that is what Qt shows on the status
+    // line when the menu bar highlights the menu.
+    for (QAction *menu : m_ui->MainMenu->actions())
+        if (menu->menu())
+            menu->setStatusTip(menu->menu()->statusTip());
     for (const auto &[action, level] : opponents) {
         m_opponents->addAction(action);
         action->setData(level);
@@ -432,9 +437,10 @@ QString TMainForm::HelpFilePath()
 
 void TMainForm::HelpContentsExecute()
 {
-    const QString path = HelpFilePath();
-    if (path.isEmpty()) {
-        ShowMessage("The help file ombrel.html could not be found.", "Ombrel", MessageButtons::Ok,
+    const QString path = m_helpFile;
+    if (path.isEmpty() || !QFile::exists(path)) {
+        // Like every error of the user's: caption "Error", the warning icon.
+        ShowMessage("The help file ombrel.html could not be found.", "Error", MessageButtons::Ok,
                     MessageIcon::Warning);
         return;
     }

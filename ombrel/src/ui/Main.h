@@ -59,6 +59,8 @@ public:
     // or DrawTaken since the last call (tests check that a step repaints one cell).
     QList<QRect> TakeDrawnRects();
     static QString HelpFilePath();
+    // The manual Help > Contents opens; HelpFilePath() unless changed (tests).
+    void setHelpFile(const QString &path) { m_helpFile = path; }
 
     // GameView
     void DrawHouse(int house) override;
@@ -129,6 +131,7 @@ private:
     unsigned m_pumpCalls = 0;
     MessageHandler m_messageHandler;
     QPointer<QTextBrowser> m_help;
+    QString m_helpFile = HelpFilePath();
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
 };

@@ -11,7 +11,8 @@ namespace ombrel {
 OmbrelApplication::OmbrelApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Describe(*this);
-    setApplicationDisplayName("Ombrel");
+    // No application display name: Qt would append it to every window title
+    // ("Error — Ombrel"). Without one the titles are shown as the windows set them.
     setDesktopFileName("example.corvanel.Ombrel");
 }
 
@@ -26,11 +27,28 @@ bool OmbrelApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        QMessageBox::critical(activeWindow(), "Ombrel", QString::fromUtf8(error.what()));
+        ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        QMessageBox::critical(activeWindow(), "Ombrel", "An unexpected error occurred.");
+        ShowException("An unexpected error occurred.");
     }
     return false;
+}
+
+int OmbrelApplication::RunWindows(const std::function<int()> &windows)
+{
+    try {
+        return windows();
+    } catch (const std::exception &error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException("An unexpected error occurred.");
+    }
+    return 0;
+}
+
+void OmbrelApplication::ShowException(const QString &message)
+{
+    QMessageBox::critical(QApplication::activeWindow(), "Ombrel", message);
 }
 
 } // namespace ombrel

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 namespace ombrel {
 
 // The application object of the game. An exception escaping an event handler
@@ -21,6 +23,14 @@ public:
     static void Describe(QCoreApplication &app);
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+    // Runs `windows` (make the windows, run the event loop) and returns its
+    // result. An exception that escapes it, while the windows are made for
+    // example, is shown like one from a handler, and the result is then 0.
+    static int RunWindows(const std::function<int()> &windows);
+
+    // The box that shows an escaped exception.
+    static void ShowException(const QString &message);
 };
 
 } // namespace ombrel

@@ -9,8 +9,6 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <cstring>
-
 namespace {
 
 const QCommandLineOption
@@ -24,13 +22,17 @@ void DeclareOptions(QCommandLineParser &options)
     options.addOption(CheckOption);
 }
 
-bool AsksForHelpOrVersion(int argc, char **argv)
+// The game reads no command line of its own: what it does not know is passed
+// over with one line on stderr, and the game starts all the same.
+void ParseLeniently(QCommandLineParser &options, const QStringList &arguments)
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
+    if (!options.parse(arguments))
+        QTextStream(stderr) << "ombrel: " << options.errorText() << " Ignored.\n";
+}
+
+bool AsksForHelpOrVersion(const QCommandLineParser &options)
+{
+    return options.isSet("help") || options.isSet("help-all") || options.isSet("version");
 }
 
 // --check: what an installation needs, reported on stdout. The window is made
@@ -45,28 +47,44 @@ int CheckInstallation(const ombrel::TMainForm &window)
     return help.isEmpty() || version.isEmpty() ? 1 : 0;
 }
 
+QStringList Arguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCommandLineParser options;
-    DeclareOptions(options);
-    if (AsksForHelpOrVersion(argc, argv)) {
-        // Answered without a window system, so it works on any terminal.
-        QCoreApplication core(argc, argv);
-        ombrel::OmbrelApplication::Describe(core);
-        options.process(core); // prints and exits
-        return 0;
+    {
+        QCommandLineParser options;
+        DeclareOptions(options);
+        options.parse(Arguments(argc, argv)); // errors are reported below
+        if (AsksForHelpOrVersion(options)) {
+            // Answered without a window system, so it works on any terminal.
+            QCoreApplication core(argc, argv);
+            ombrel::OmbrelApplication::Describe(core);
+            if (options.isSet("version"))
+                options.showVersion(); // prints and exits with 0
+            options.showHelp(0);
+        }
     }
 
     ombrel::OmbrelApplication app(argc, argv);
     app.setWindowIcon(ombrel::BoardPictures::Icon("ombrel"));
-    options.process(app);
-
-    ombrel::TMainForm MainForm;
-    MainForm.show();
-    if (options.isSet(CheckOption))
-        return CheckInstallation(MainForm);
-    app.exec();
-    return 0;
+    // Qt has taken its own options (-platform ...) out of the arguments by now.
+    QCommandLineParser options;
+    DeclareOptions(options);
+    ParseLeniently(options, QCoreApplication::arguments());
+    return ombrel::OmbrelApplication::RunWindows([&options] {
+        ombrel::TMainForm MainForm;
+        MainForm.show();
+        if (options.isSet(CheckOption))
+            return CheckInstallation(MainForm);
+        QApplication::exec();
+        return 0;
+    });
 }

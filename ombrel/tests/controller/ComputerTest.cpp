@@ -148,6 +148,8 @@ TEST_F(Computer, newGameDuringASearchAbandonsIt)
     EXPECT_EQ(game.Board().Seeds, (SeedArray{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
     EXPECT_EQ(game.Board().Mover, 0);
     EXPECT_EQ(view.cursor, BoardCursor::Hand);
+    // Nothing of the search is left on the status line either.
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
     // The abandoned search cost only a handful of nodes after New.
     EXPECT_LT(game.SearchNodes(), 100u);
     // The new game plays normally.
@@ -174,11 +176,53 @@ TEST_F(Computer, commandsDuringASearchAreRefusedOrHarmless)
     };
     humanPlays(0);
     EXPECT_EQ(refusals, 5);
-    for (const auto &m : view.messages)
-        EXPECT_EQ(m.text, "The other player is still playing. Please wait.");
+    ASSERT_EQ(view.messages.size(), 5u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(view.messages[i].text, "Please wait until the current move or hint is over.");
+    EXPECT_EQ(view.messages[4].text, "The other player is still playing. Please wait.");
+    for (const auto &m : view.messages) {
+        EXPECT_EQ(m.caption, "Error");
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+    }
     EXPECT_EQ(game.Opponent(), OpponentExtremelyDifficult);
     EXPECT_EQ(game.ChosenHouse(), 9); // searched at the depth it started with
     EXPECT_EQ(game.History().Size(), 2u);
+}
+
+// After Play gave the computer Player 1's side, New keeps that side and does
+// not start the computer; the status line says whose turn it is.
+TEST_F(Computer, newGameDuringAPlaySearchKeepsTheSideAndStartsNothing)
+{
+    game.SetOpponent(OpponentMedium);
+    view.onPump = [&] {
+        if (view.pumps == 2)
+            game.NewGameExecute();
+    };
+    game.Play1Click();
+    view.onPump = nullptr;
+    EXPECT_EQ(game.ComputerSide(), 0);
+    EXPECT_EQ(game.Opponent(), OpponentMedium);
+    EXPECT_FALSE(game.IsBusy());
+    EXPECT_FALSE(view.stopEnabled);
+    EXPECT_FALSE(view.undoEnabled);
+    EXPECT_EQ(view.cursor, BoardCursor::Hand);
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
+}
+
+// A hint's search does not enable Stop, but New abandons it all the same.
+TEST_F(Computer, newGameDuringAHintSearchEndsTheHint)
+{
+    view.onPump = [&] {
+        if (view.pumps == 2)
+            game.NewGameExecute();
+    };
+    game.SetOpponent(OpponentHuman);
+    game.Hint1Click();
+    view.onPump = nullptr;
+    EXPECT_FALSE(game.HintMode());
+    EXPECT_FALSE(game.FlashTimerEnabled());
+    EXPECT_EQ(game.Opponent(), OpponentHuman);
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
 }
 
 TEST_F(Computer, abandonSearchDropsTheResult)

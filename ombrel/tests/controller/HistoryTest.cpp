@@ -88,7 +88,8 @@ TEST_F(Undo, isRefusedWhileAMoveIsSown)
     game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
     const TBoard during = game.Board();
     game.UndoActionExecute();
-    EXPECT_EQ(view.lastMessage(), "The other player is still playing. Please wait.");
+    // The move being sown is the player's own: the text names no one.
+    EXPECT_EQ(view.lastMessage(), "Please wait until the current move or hint is over.");
     EXPECT_EQ(view.messages.back().caption, "Error");
     EXPECT_EQ(view.messages.back().icon, MessageIcon::Warning);
     EXPECT_EQ(game.Board().Seeds, during.Seeds);
@@ -103,6 +104,25 @@ TEST_F(Undo, newGameClearsTheHistory)
     game.NewGameExecute();
     EXPECT_TRUE(game.History().Empty());
     EXPECT_FALSE(game.UndoEnabled());
+}
+
+// After a two-human game's move the line named Player 2; New gives the move
+// to Player 1 and says so, from idle and in the middle of a sowing alike.
+TEST_F(Undo, newGameNamesPlayerOneOnTheStatusLine)
+{
+    game.SetOpponent(OpponentHuman);
+    click(0);
+    ASSERT_EQ(view.status(), "Ready. Player 2 can play now.");
+    game.NewGameExecute();
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
+    click(-1);
+    click(-1);
+    game.PaintBox1MouseUp(MouseButton::Left, houseX(1), houseY(1));
+    game.MoveTimerTimer();
+    ASSERT_EQ(view.status(), "Player 1 is playing...");
+    game.NewGameExecute();
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
+    EXPECT_EQ(game.Board().Mover, 0);
 }
 
 } // namespace

@@ -153,29 +153,125 @@ TEST_F(Sowing, endOfMoveBeepsAndRestoresTheHand)
     EXPECT_EQ(view.status(), "Ready. Player 2 can play now.");
 }
 
-// A position that would sow for ever: the move is cut after 500 seeds and the
-// seeds in hand are laid into the house the sowing reached.
-TEST_F(Sowing, endlessSowingIsCutAfterFiveHundredSeeds)
+// A position that would sow for ever, Player 2 playing house 9: the move is
+// cut after 500 seeds and the seeds in hand are laid into the house the
+// sowing reached.
+const TBoard Endless = makeBoard({1, 0, 2, 1, 0, 1, 0, 2, 1, 2, 0, 2}, {0, 0}, 6, 1);
+const int EndlessHouse = 9;
+const char *const EndlessText =
+    "This sowing would never end, so it was stopped after 500 seeds. The seeds still in hand "
+    "were laid into the house the sowing had reached.";
+
+TEST_F(Sowing, endlessSowingAnimatedToTheCutKeepsEverySeed)
 {
-    const TBoard start = makeBoard({1, 0, 2, 1, 0, 1, 0, 2, 1, 2, 0, 2}, {0, 0}, 6, 1);
-    const int total = SeedTotal(start);
+    const int total = SeedTotal(Endless);
+    game.SetFinishEndlessAtOnce(false);
     game.SetOpponent(OpponentHuman);
-    game.SetBoard(start);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(9), houseY(9));
+    game.SetBoard(Endless);
+    game.PaintBox1MouseUp(MouseButton::Left, houseX(EndlessHouse), houseY(EndlessHouse));
+    EXPECT_TRUE(game.MoveIsEndless());
     int ticks = 0;
     while (game.MoveTimerEnabled() && ticks < 5000) {
         game.MoveTimerTimer();
         ++ticks;
         ASSERT_EQ(SeedTotal(game.Board()), total);
     }
+    EXPECT_GT(ticks, MaxSownSeeds);
     EXPECT_FALSE(game.MoveTimerEnabled());
     EXPECT_TRUE(game.LastMoveCut());
     EXPECT_EQ(game.SownThisMove(), MaxSownSeeds);
     EXPECT_EQ(game.Board().InHand, 0);
-    EXPECT_EQ(SeedTotal(game.Board()), total);
-    const MoveOutcome sim = SimulateMove(OwnerTableFor(6), 1, 9, start.Seeds, start.Taken);
+    const MoveOutcome sim = SimulateMove(OwnerTableFor(6), 1, EndlessHouse, Endless.Seeds, {0, 0});
     EXPECT_TRUE(sim.Cut);
     EXPECT_EQ(game.Board().Taken, sim.Stores);
+}
+
+// The shortcut must leave exactly the board of the full animation: the same
+// seeds, stores, mover, history and texts afterwards, only fewer ticks.
+TEST_F(Sowing, endlessSowingFinishedAtOnceEndsLikeTheFullAnimation)
+{
+    RecordingView fullView;
+    GameController full(fullView, 1);
+    full.SetFinishEndlessAtOnce(false);
+    for (GameController *g : {&game, &full}) {
+        g->SetOpponent(OpponentHuman);
+        g->SetBoard(Endless);
+        g->PaintBox1MouseUp(MouseButton::Left, houseX(EndlessHouse), houseY(EndlessHouse));
+    }
+    view.forget();
+    const int fullTicks = finishMove(full);
+    int shortTicks = 0;
+    while (game.MoveTimerEnabled() && shortTicks < 5000) {
+        game.MoveTimerTimer();
+        ++shortTicks;
+        if (game.MoveTimerEnabled()) { // the animated part is ordinary sowing
+            ASSERT_TRUE(view.repaints.empty());
+        }
+    }
+    EXPECT_LT(shortTicks, 3 * EndlessSeedsShown);
+    EXPECT_GT(fullTicks, MaxSownSeeds);
+    EXPECT_EQ(game.Board().Seeds, full.Board().Seeds);
+    EXPECT_EQ(game.Board().Taken, full.Board().Taken);
+    EXPECT_EQ(game.Board().Mover, full.Board().Mover);
+    EXPECT_EQ(game.Board().SowHouse, full.Board().SowHouse);
+    EXPECT_EQ(game.SownThisMove(), full.SownThisMove());
+    EXPECT_TRUE(game.LastMoveCut());
+    EXPECT_EQ(game.History().Size(), full.History().Size());
+    EXPECT_EQ(view.status(), fullView.status());
+    // The skipped steps are drawn at once, as one whole board.
+    EXPECT_EQ(view.repaints, std::vector<bool>{true});
+    EXPECT_EQ(view.cursor, BoardCursor::Hand);
+}
+
+TEST_F(Sowing, endlessSowingTellsThePlayerWhyItStopped)
+{
+    play(Endless, EndlessHouse);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, EndlessText);
+    EXPECT_EQ(view.messages[0].caption, "Ombrel");
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(view.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
+    EXPECT_FALSE(game.IsBusy());
+    // An ordinary move afterwards says nothing of the kind.
+    play(makeBoard({4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}), 0);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(game.MoveIsEndless());
+    EXPECT_FALSE(game.LastMoveCut());
+}
+
+TEST_F(Sowing, undoAfterAnEndlessSowingRestoresTheSetUpBoard)
+{
+    play(Endless, EndlessHouse);
+    game.UndoActionExecute();
+    EXPECT_EQ(game.Board().Seeds, Endless.Seeds);
+    EXPECT_EQ(game.Board().Taken, Endless.Taken);
+    EXPECT_EQ(game.Board().Mover, 1);
+}
+
+// The computer's moves start from the flash, not from a click: their endless
+// sowings are finished at once too.
+TEST_F(Sowing, endlessComputerMoveIsFinishedAtOnce)
+{
+    game.SetBoard(Endless);
+    game.SetOpponent(OpponentEasy);
+    // Easy picks at random: ask again until it picks house 9.
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        game.SetBoard(Endless);
+        game.Play1Click();
+        ASSERT_TRUE(game.FlashTimerEnabled());
+        if (game.ChosenHouse() == EndlessHouse)
+            break;
+        game.NewGameExecute();
+    }
+    ASSERT_EQ(game.ChosenHouse(), EndlessHouse);
+    view.forget();
+    finishFlash(game);
+    EXPECT_TRUE(game.MoveIsEndless());
+    EXPECT_LT(finishMove(game), 3 * EndlessSeedsShown);
+    EXPECT_TRUE(game.LastMoveCut());
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages[0].text, EndlessText);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/wait.h>
 
@@ -15,11 +16,11 @@ struct EngineRun
     int status = -1;
 };
 
-// Runs the engine with `args`; stderr is folded into the output.
-EngineRun engine(const std::string &args)
+// Runs a shell command; stderr is folded into the output.
+EngineRun run(const std::string &shell)
 {
     EngineRun r;
-    const std::string command = std::string(OMBREL_ENGINE) + " " + args + " 2>&1";
+    const std::string command = shell + " 2>&1";
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return r;
@@ -29,6 +30,11 @@ EngineRun engine(const std::string &args)
     const int raw = pclose(pipe);
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return r;
+}
+
+EngineRun engine(const std::string &args)
+{
+    return run(std::string(OMBREL_ENGINE) + " " + args);
 }
 
 TEST(OmbrelEngine, moveFromTheOpening)
@@ -113,6 +119,39 @@ INSTANTIATE_TEST_SUITE_P(
                       "score --depth 0", "score --stores 1", "move", "move --house 6",
                       "move --house 12", "move --seeds 0,4,4,4,4,4,4,4,4,4,4,4 --house 0",
                       "selfplay --level1 1", "selfplay --games 0", "bench --colour red",
-                      "score --depth"));
+                      "score --depth",
+                      // bounded work: a day of search or of games is refused
+                      "score --depth 13", "score --depth 20", "bench --depth 13",
+                      "selfplay --games 1001", "selfplay --games 100000",
+                      // numbers are plain decimals, options come once
+                      "score --depth \" 6\"", "score --depth +6", "score --depth 6x",
+                      "score --depth -", "score --seeds 4,4,4,4,4,4,4,4,4,4,4,+4",
+                      "score --depth 4 --depth 5", "selfplay --games 1 --games 2"));
+
+TEST(OmbrelEngine, helpStatesTheBounds)
+{
+    const EngineRun r = engine("--help");
+    EXPECT_NE(r.out.find("--depth D         search depth in moves, 1-12"), std::string::npos);
+    EXPECT_NE(r.out.find("--games N         games to play, 1-1000"), std::string::npos);
+}
+
+TEST(OmbrelEngine, deepestAllowedDepthIsAccepted)
+{
+    const EngineRun r = engine("score --seeds 0,0,0,0,3,9,0,0,0,0,0,1 --depth 12");
+    EXPECT_EQ(r.status, 0) << r.out;
+}
+
+// A run of some seconds shows "game k of n" on a terminal's stderr (through
+// a pipe, as in the other tests, stderr carries errors only).
+TEST(OmbrelEngine, longSelfplayShowsProgressOnATerminal)
+{
+    const char *games = "selfplay --level1 6 --level2 6 --games 7 --seed 3";
+    if (std::system("command -v script >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no script(1) to give the engine a terminal";
+    const EngineRun terminal =
+        run("script -qec '" + std::string(OMBREL_ENGINE) + " " + games + " >/dev/null' /dev/null");
+    EXPECT_EQ(terminal.status, 0);
+    EXPECT_NE(terminal.out.find(" of 7"), std::string::npos) << terminal.out;
+}
 
 } // namespace

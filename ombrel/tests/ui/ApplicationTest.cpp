@@ -89,6 +89,32 @@ TEST(OmbrelApplication, anyStandardExceptionIsShownToo)
     EXPECT_EQ(box.text, "out of seeds");
 }
 
+TEST(OmbrelApplication, exceptionWhileTheWindowsAreMadeIsShownAndTheExitCodeIsZero)
+{
+    int result = -1;
+    QTimer::singleShot(0, [&result] {
+        result = ombrel::OmbrelApplication::RunWindows(
+            []() -> int { throw std::runtime_error("no room for the board"); });
+    });
+    const ShownBox box = deliverAndAnswerTheBox();
+    EXPECT_TRUE(box.shown);
+    EXPECT_EQ(box.caption, "Ombrel");
+    EXPECT_EQ(box.text, "no room for the board");
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(ombrel::OmbrelApplication::RunWindows([] { return 3; }), 3);
+}
+
+// Qt appends an application display name to every window title it shows
+// ("Error — Ombrel"); the game sets none, so the display name follows the
+// application name.
+TEST(OmbrelApplication, setsNoDisplayNameThatWouldBeAppendedToTitles)
+{
+    QCoreApplication::setApplicationName("Probe");
+    const QString shown = QGuiApplication::applicationDisplayName();
+    QCoreApplication::setApplicationName("Ombrel");
+    EXPECT_EQ(shown, "Probe");
+}
+
 TEST(OmbrelApplication, namesItself)
 {
     EXPECT_EQ(QCoreApplication::applicationName(), "Ombrel");

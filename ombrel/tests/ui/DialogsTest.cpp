@@ -8,6 +8,7 @@
 #include "ui_speed.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -81,6 +82,7 @@ TEST(SpeedDlgForm, numberFollowsTheBarAndStaysInRange)
 {
     TSpeedDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Set speed");
+    EXPECT_TRUE(dialog.Form().TrackBar1->toolTip().isEmpty()); // the bar has no hint
     EXPECT_EQ(dialog.Form().TrackBar1->pageStep(), 20);
     EXPECT_EQ(dialog.Form().TrackBar1->tickInterval(), 5);
     EXPECT_EQ(dialog.Form().TrackBar1->tickPosition(), QSlider::TicksBelow);
@@ -169,6 +171,30 @@ TEST_F(AboutBoxTest, showsTheProgramsOwnVersionAndTheLink)
     EXPECT_FALSE(form->AboutBox().isVisible());
 }
 
+// Panel1 is a sunken box: the outer bevel lowered (dark above and left,
+// light below and right), the inner one raised (the other way round).
+TEST_F(AboutBoxTest, panelHasALoweredOuterAndARaisedInnerBevel)
+{
+    QFrame *panel = form->AboutBox().Form().Panel1;
+    form->AboutBox().ensurePolished();
+    panel->resize(281, 129);
+    const QImage image = panel->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    const auto at = [&](int x, int y) { return image.pixel(int(x * dpr), int(y * dpr)); };
+    const int r = panel->width() - 1, b = panel->height() - 1;
+    const QRgb dark = panel->palette().color(QPalette::Dark).rgb();
+    const QRgb light = panel->palette().color(QPalette::Light).rgb();
+    EXPECT_EQ(panel->frameWidth(), 2);
+    EXPECT_EQ(at(0, 20), dark);  // outer left
+    EXPECT_EQ(at(20, 0), dark);  // outer top
+    EXPECT_EQ(at(r, 20), light); // outer right
+    EXPECT_EQ(at(20, b), light); // outer bottom
+    EXPECT_EQ(at(1, 20), light); // inner left
+    EXPECT_EQ(at(20, 1), light); // inner top
+    EXPECT_EQ(at(r - 1, 20), dark);
+    EXPECT_EQ(at(20, b - 1), dark);
+}
+
 TEST_F(AboutBoxTest, helpAboutShowsTheSameBoxEveryTime)
 {
     Ui::TAboutBox &about = form->AboutBox().Form();
@@ -204,6 +230,23 @@ TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl("https://corvanel.example/"));
     EXPECT_TRUE(stillOpen);
+}
+
+// The game reads no command line: unknown arguments cost a line on stderr,
+// never the game (--check still runs and reports).
+TEST(GameExecutable, startsWhateverTheCommandLine)
+{
+    for (const QStringList &arguments :
+         {QStringList{"--bogus", "--check"}, QStringList{"-x", "file.txt", "--check"}}) {
+        QProcess game;
+        game.start(OMBREL_EXECUTABLE, arguments);
+        ASSERT_TRUE(game.waitForFinished(30000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.exitCode(), 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(game.readAllStandardOutput().contains("version: "));
+        const QByteArray errors = game.readAllStandardError();
+        EXPECT_EQ(errors.count("ombrel: "), 1) << errors.toStdString();
+    }
 }
 
 TEST(GameExecutable, carriesItsVersion)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "../game/RecordingView.h"
 #include "MainFormFixture.h"
 
+#include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
 
@@ -100,6 +102,20 @@ TEST_F(MainFormFixture, clicksOutsideTheColumnsDoNothing)
     EXPECT_TRUE(messages.empty());
 }
 
+// The busy test comes before the click is turned into a house.
+TEST_F(MainFormFixture, busyClicksOutsideTheColumnsAreRefusedToo)
+{
+    ui().Human->trigger();
+    clickBoard(houseCentre(0));
+    for (const QPoint at : {QPoint(432, 150), QPoint(437, 60), QPoint(435, 244)})
+        clickBoard(at);
+    ASSERT_EQ(messages.size(), 3u);
+    for (const auto &m : messages) {
+        EXPECT_EQ(m.text, "The other player is still playing. Please wait.");
+        EXPECT_EQ(m.caption, "Error");
+    }
+}
+
 TEST_F(MainFormFixture, refusalsShowWarningBoxes)
 {
     ui().Human->trigger();
@@ -169,7 +185,7 @@ TEST_F(MainFormFixture, hintFlashesTwiceAndPlaysNothing)
     EXPECT_EQ(game().Board().Seeds, before.Seeds);
 }
 
-TEST_F(MainFormFixture, newGameKeepsTheStatusAndStopsTimers)
+TEST_F(MainFormFixture, newGameStopsTimersAndSaysPlayerOneIsToMove)
 {
     ui().Human->trigger();
     clickBoard(houseCentre(0));
@@ -178,7 +194,126 @@ TEST_F(MainFormFixture, newGameKeepsTheStatusAndStopsTimers)
     EXPECT_FALSE(form->MoveTimer().isActive());
     EXPECT_FALSE(ui().UndoAction->isEnabled());
     EXPECT_EQ(game().Board().Seeds[0], 4);
-    EXPECT_EQ(status(), "Player 1 is playing...");
+    EXPECT_EQ(status(), "Ready. Player 1 can play now.");
+    EXPECT_EQ(form->PaintBox()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(MainFormFixture, busyCommandsAreRefusedWithATextThatNamesNoOne)
+{
+    ui().Human->trigger();
+    clickBoard(houseCentre(0));
+    ui().UndoAction->trigger();
+    ui().Play1->trigger();
+    ui().Turn1->trigger();
+    QTest::keyClick(form.get(), Qt::Key_H);
+    ASSERT_EQ(messages.size(), 4u);
+    for (const auto &m : messages) {
+        EXPECT_EQ(m.text, "Please wait until the current move or hint is over.");
+        EXPECT_EQ(m.caption, "Error");
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+    }
+}
+
+// Buttons sit where the layout puts them: a leading 8-pixel separator, then
+// 27-pixel buttons and 8-pixel separators.
+TEST_F(MainFormFixture, toolbarButtonsSitAtTheirColumns)
+{
+    const std::pair<const char *, int> columns[] = {
+        {"ToolButton1", 8}, {"ToolButton3", 43},  {"HumanBtn", 78},      {"Level1Btn", 105},
+        {"Level2Btn", 132}, {"Level3Btn", 159},   {"Level4Btn", 186},    {"Level5Btn", 213},
+        {"StopBtn", 248},   {"SetSpeedBtn", 283}, {"ToolButton16", 318},
+    };
+    for (const auto &[name, x] : columns) {
+        auto *button = ui().ToolBar1->findChild<QToolButton *>(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->geometry().left(), x) << name;
+    }
+}
+
+// Highlighting a menu title shows that menu's hint; only Edit has one.
+TEST_F(MainFormFixture, everyMenuTitleShowsItsHint)
+{
+    const std::pair<QMenu *, QString> menus[] = {
+        {ui().FileMenu, ""}, {ui().EditItem, "Edit"}, {ui().OptionsMenu, ""}, {ui().HelpMenu, ""}};
+    for (const auto &[menu, hint] : menus) {
+        ui().StatusLine->showMessage("before");
+        const QPoint title = ui().MainMenu->actionGeometry(menu->menuAction()).center();
+        QMouseEvent move(QEvent::MouseMove, title, ui().MainMenu->mapToGlobal(title), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(ui().MainMenu, &move);
+        EXPECT_EQ(status(), hint) << menu->title().toStdString();
+    }
+}
+
+TEST_F(MainFormFixture, missingManualIsAUsersError)
+{
+    form->setHelpFile("/nonexistent/ombrel.html");
+    ui().HelpContents->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Error");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(form->findChild<QWidget *>("HelpWindow"), nullptr);
+}
+
+// A set-up position that would sow for ever: the window shows the start of
+// the sowing, then the rest at once, and says why the move stopped.
+TEST_F(MainFormFixture, endlessSowingEndsQuicklyWithAWord)
+{
+    ui().Human->trigger();
+    TBoard board = game().Board();
+    board.Seeds = {1, 0, 2, 1, 0, 1, 0, 2, 1, 2, 0, 2};
+    board.Mover = 1;
+    game().SetBoard(board);
+    clickBoard(houseCentre(9));
+    int ticks = 0;
+    for (; ticks < 5000 && form->MoveTimer().isActive(); ++ticks)
+        form->MoveTimerTimer();
+    EXPECT_LT(ticks, 3 * EndlessSeedsShown);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "Ombrel");
+    EXPECT_NE(messages[0].text.find("500 seeds"), std::string::npos);
+    EXPECT_TRUE(game().LastMoveCut());
+    EXPECT_EQ(status(), "Ready. Player 1 can play now.");
+    EXPECT_EQ(form->PaintBox()->cursor().shape(), Qt::PointingHandCursor);
+    ui().UndoAction->trigger();
+    EXPECT_EQ(game().Board().Seeds, board.Seeds);
+    ui().NewGame->trigger();
+    EXPECT_EQ(game().Board().Seeds[9], 4);
+}
+
+// A whole two-player game through the window, clicks and ticks, ends exactly
+// as the same moves played on a bare controller.
+TEST_F(MainFormFixture, wholeGameThroughTheWindowMatchesTheController)
+{
+    answer = MessageAnswer::Yes;
+    ui().ComputerMedium->trigger();
+    game().Rng().Seed(7);
+    test::RecordingView view;
+    GameController bare(view, 7);
+    bare.SetOpponent(OpponentMedium);
+    int moves = 0;
+    for (; moves < 3000 && status() != "Game over."; ++moves) {
+        const TBoard &b = game().Board();
+        int house = -1;
+        for (int h = 0; h < HouseCount; ++h)
+            if (CanPlay(b, b.Mover, h) && (house < 0 || (moves * 7 + h) % 3 == 0))
+                house = h;
+        ASSERT_GE(house, 0) << "no move at " << moves;
+        clickBoard(houseCentre(house), moves % 2 ? Qt::RightButton : Qt::LeftButton);
+        runToRest(100000);
+        bare.PaintBox1MouseUp(MouseButton::Left, test::houseX(house), test::houseY(house));
+        while (bare.MoveTimerEnabled() || bare.FlashTimerEnabled()) {
+            test::finishFlash(bare);
+            test::finishMove(bare);
+        }
+        ASSERT_EQ(game().Board().Seeds, bare.Board().Seeds) << "move " << moves;
+        ASSERT_EQ(game().Board().Taken, bare.Board().Taken) << "move " << moves;
+        ASSERT_EQ(game().Board().Mover, bare.Board().Mover) << "move " << moves;
+        ASSERT_EQ(status().toStdString(), view.status()) << "move " << moves;
+    }
+    EXPECT_EQ(status(), "Game over.");
+    EXPECT_GT(moves, 20);
+    EXPECT_FALSE(ui().UndoAction->isEnabled());
 }
 
 TEST_F(MainFormFixture, turnAtTheStartHandsTheFirstMoveToPlayer2)

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace ombrel;
 
 namespace {
@@ -32,7 +34,10 @@ Commands (each prints one JSON object on stdout):
               --seeds s0,...,s11  twelve seed counts, houses 0-11 (default twelve 4s)
               --stores a,b      groups taken by Player 1 and Player 2 (default 0,0)
               --player P        the side to move, 1 or 2 (default 1)
-              --depth D         search depth in moves, D >= 1 (levels use 2, 4, 6, 8; default 4)
+              --depth D         search depth in moves, 1-12 (levels use 2, 4, 6, 8; default 4);
+                                every further move multiplies the time by about four:
+                                depth 12 takes about 6 s from the opening, longer
+                                where both sides have many playable houses
             Prints {"scores": {"<house>": score, ...}, "candidates": [houses],
                     "nodes": n, "seconds": t}.
   move      Play one move with the animated sowing, tick by tick.
@@ -45,16 +50,25 @@ Commands (each prints one JSON object on stdout):
               --level2 L        Player 2's level (default 4)
                                 2 Easy, 3 Medium, 4 Difficult, 5 Very Difficult,
                                 6 Extremely Difficult
-              --games N         games to play (default 1)
+              --games N         games to play, 1-1000 (default 1); a game takes up to
+                                about a second at the highest levels, and when the
+                                run takes long, progress is shown on stderr if it
+                                is a terminal
               --seed S          seed of the tie-breaking generator (default 1)
             A game still running after 200 rounds, or a round after 2000
             moves, is reported as unfinished.
-  bench     Search a fixed suite of positions at depth 8 (or --depth D).
+  bench     Search a fixed suite of positions at depth 8 (or --depth D, 1-12;
+            depth 12 takes about 15 s).
             Prints {"nodes": n, "seconds": t, "nodes_per_second": r, ...}.
 
 Houses are numbered 0-5 along the bottom row from the left and 6-11 along the
-top row from the right, in sowing order.
+top row from the right, in sowing order. Numbers are plain decimals (no sign
+but a leading minus, no spaces), and each option may be given once.
 )";
+
+// Bounds that keep every run within minutes (see the usage text).
+constexpr long MaxDepth = 12;
+constexpr long MaxGames = 1000;
 
 [[noreturn]] void fail(const std::string &message)
 {
@@ -66,6 +80,10 @@ long parseInteger(const std::string &text, const std::string &what)
 {
     if (text.empty())
         fail(what + " needs a number");
+    // std::stol would also take leading blanks and a plus sign.
+    const std::size_t digits = text[0] == '-' ? 1 : 0;
+    if (digits >= text.size() || text[digits] < '0' || text[digits] > '9')
+        fail(what + ": '" + text + "' is not a number");
     std::size_t used = 0;
     long value = 0;
     try {
@@ -109,6 +127,8 @@ public:
                 fail("unknown option '" + name + "' (see --help)");
             if (i + 1 >= argc)
                 fail(name + " needs a value");
+            if (m_values.count(name.substr(2)) != 0)
+                fail(name + " is given more than once");
             m_values[name.substr(2)] = argv[++i];
         }
     }
@@ -179,8 +199,8 @@ int runScore(int argc, char **argv)
     const Options o(argc, argv, {"houses", "seeds", "stores", "player", "depth"});
     const Position p = readPosition(o);
     const long depth = o.integer("depth", 4);
-    if (depth < 1 || depth > 20)
-        fail("--depth must be between 1 and 20");
+    if (depth < 1 || depth > MaxDepth)
+        fail("--depth must be between 1 and " + std::to_string(MaxDepth));
     SearchContext context(p.board.Player1Houses);
     const auto start = std::chrono::steady_clock::now();
     const Candidates c = CollectCandidates(int(depth), p.player, p.board, context);
@@ -244,6 +264,7 @@ int runMove(int argc, char **argv)
     MoveView view(observed);
     GameController game(view, 1);
     game.SetOpponent(OpponentHuman);
+    game.SetFinishEndlessAtOnce(false); // every tick of the animation is counted
     game.SetBoard(p.board);
     observed = &game;
     game.PaintBox1MouseUp(MouseButton::Left, HouseLeft(int(house)) + 1, HouseTop(int(house)) + 1);
@@ -267,14 +288,47 @@ int readLevel(const Options &o, const char *name)
     return int(level);
 }
 
+// "game k of n" on stderr, once a second after the first two, and only when
+// stderr is a terminal (a pipe or a log gets nothing but errors).
+class Progress
+{
+public:
+    explicit Progress(long total) : m_total(total), m_enabled(isatty(fileno(stderr)) != 0) {}
+
+    void Show(long done)
+    {
+        if (!m_enabled)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_start < std::chrono::seconds(2) || now - m_last < std::chrono::seconds(1))
+            return;
+        m_last = now;
+        m_shown = true;
+        std::fprintf(stderr, "\rombrel-engine: game %ld of %ld", done + 1, m_total);
+        std::fflush(stderr);
+    }
+    void Done()
+    {
+        if (m_shown)
+            std::fputs("\n", stderr);
+    }
+
+private:
+    long m_total;
+    bool m_enabled;
+    bool m_shown = false;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_last = m_start;
+};
+
 int runSelfPlay(int argc, char **argv)
 {
     const Options o(argc, argv, {"level1", "level2", "games", "seed"});
     const int level1 = readLevel(o, "level1");
     const int level2 = readLevel(o, "level2");
     const long games = o.integer("games", 1);
-    if (games < 1 || games > 100000)
-        fail("--games must be between 1 and 100000");
+    if (games < 1 || games > MaxGames)
+        fail("--games must be between 1 and " + std::to_string(MaxGames));
     const long seed = o.integer("seed", 1);
     if (seed < 0)
         fail("--seed must not be negative");
@@ -283,7 +337,9 @@ int runSelfPlay(int argc, char **argv)
     long wins[2] = {0, 0}, unfinished = 0, moves = 0, rounds = 0;
     std::uint64_t nodes = 0;
     const auto start = std::chrono::steady_clock::now();
+    Progress progress(games);
     for (long g = 0; g < games; ++g) {
+        progress.Show(g);
         const SelfPlayResult r =
             PlaySelfGame(level1, level2, std::uint64_t(seed) + std::uint64_t(g));
         if (r.Finished)
@@ -301,6 +357,7 @@ int runSelfPlay(int argc, char **argv)
                       r.Finished ? (r.Winner == 0 ? "1" : "2") : "null");
         list += line;
     }
+    progress.Done();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("{\"games\": [%s], \"summary\": {\"games\": %ld, \"player1_wins\": %ld, "
@@ -315,8 +372,8 @@ int runBench(int argc, char **argv)
 {
     const Options o(argc, argv, {"depth"});
     const long depth = o.integer("depth", 8);
-    if (depth < 1 || depth > 12)
-        fail("--depth must be between 1 and 12");
+    if (depth < 1 || depth > MaxDepth)
+        fail("--depth must be between 1 and " + std::to_string(MaxDepth));
     const BenchResult r = RunBenchSuite(int(depth));
     std::printf("{\"depth\": %ld, \"positions\": %zu, \"nodes\": %llu, \"score_sum\": %lld, "
                 "\"seconds\": %.6f, \"nodes_per_second\": %.0f}\n",
