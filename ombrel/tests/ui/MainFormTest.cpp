@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "../game/RecordingView.h"
+#include "RecordingView.h"
 #include "MainFormFixture.h"
 
 #include <QMouseEvent>
