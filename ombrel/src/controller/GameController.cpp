@@ -61,23 +61,11 @@ bool GameController::IsBusy() const noexcept
     return m_moveTimer || m_flashTimer || m_stopEnabled || IsSearching();
 }
 
-int GameController::HouseAt(int x, int y) noexcept
-{
-    if (x < 0 || y < 0 || x >= 6 * HouseSize || y >= SurfaceHeight)
-        return -1;
-    const int column = x / HouseSize;
-    return y < BottomRowY ? 11 - column : column;
-}
-
 void GameController::SetBoard(const TBoard &board)
 {
     if (IsBusy())
         return;
     m_board = board;
-    for (int h = 0; h < HouseCount; ++h) {
-        m_board.HouseX[h] = HouseLeft(h);
-        m_board.HouseY[h] = HouseTop(h);
-    }
     m_view.Repaint(false);
 }
 
@@ -105,15 +93,14 @@ void GameController::NewGameExecute()
     ShowReady();
 }
 
-void GameController::PaintBox1MouseUp(MouseButton button, int x, int y)
+void GameController::BoardClick(MouseButton button, int h)
 {
-    // Refused wherever it lands, also outside the six columns.
+    // Refused wherever it lands, also on no house at all.
     if (IsBusy()) {
         ShowError(TextBusy);
         return;
     }
-    const int h = HouseAt(x, y);
-    if (h < 0)
+    if (h < 0 || h >= HouseCount)
         return;
     if (m_setupMode) {
         if (button == MouseButton::Left)

@@ -58,9 +58,6 @@ inline constexpr int FlashTicksForMove = 7;
 inline constexpr int FlashTicksForHint = 2;
 // A sowing known to be endless is shown for this many seeds, then finished at once.
 inline constexpr int EndlessSeedsShown = 2 * HouseCount;
-// Size of the drawing surface; releases outside it select no house.
-inline constexpr int SurfaceWidth = 438;
-inline constexpr int SurfaceHeight = 245;
 
 class GameController
 {
@@ -75,7 +72,9 @@ public:
 
     // Commands. Each is what the window's handler of the same name calls.
     void NewGameExecute();
-    void PaintBox1MouseUp(MouseButton button, int x, int y);
+    // A release of `button` on the board over house `house` (-1: over no
+    // house); the window turns the point into the house.
+    void BoardClick(MouseButton button, int house);
     void MoveTimerTimer();
     void FlashTimerTimer();
     void Play1Click();
@@ -104,9 +103,6 @@ public:
     // Makes a running search unwind as fast as it can and drops its result
     // (the window calls it before it closes). Nothing else changes.
     void AbandonSearch();
-
-    // The house under a point of the drawing surface, or -1 for none.
-    static int HouseAt(int x, int y) noexcept;
 
     // State, for the view and for tests.
     const TBoard &Board() const noexcept { return m_board; }

@@ -14,10 +14,6 @@ OwnerTable OwnerTableFor(int player1Houses) noexcept
 
 void InitBoard(TBoard &board)
 {
-    for (int h = 0; h < HouseCount; ++h) {
-        board.HouseX[h] = HouseLeft(h);
-        board.HouseY[h] = HouseTop(h);
-    }
     board.Taken[0] = 6;
     board.RoundStarter = 1;
     NewRound(board);

@@ -17,9 +17,6 @@
 namespace ombrel {
 
 inline constexpr int HouseCount = 12;
-inline constexpr int HouseSize = 72;   // a house is drawn as a 72 x 72 cell
-inline constexpr int TopRowY = 50;     // top edge of houses 6..11
-inline constexpr int BottomRowY = 122; // top edge of houses 0..5
 inline constexpr int SeedsPerHouse = 4;
 inline constexpr int GroupSize = 4; // seeds in one captured group
 
@@ -30,8 +27,6 @@ struct TBoard
 {
     std::int32_t Player1Houses = 6;
     SeedArray Seeds{};
-    std::array<std::int32_t, HouseCount> HouseX{};
-    std::array<std::int32_t, HouseCount> HouseY{};
     std::int32_t SowHouse = 0; // may be -1 between two steps of a move
     std::uint8_t Mover = 0;
     std::uint8_t RoundStarter = 0;
@@ -57,16 +52,6 @@ constexpr int OwnerOf(int player1Houses, int h) noexcept
 // Owner of every house at once, for loops that ask often.
 using OwnerTable = std::array<std::uint8_t, HouseCount>;
 OwnerTable OwnerTableFor(int player1Houses) noexcept;
-
-// Board x of the cell of house h (houses 6..11 run right to left).
-constexpr int HouseLeft(int h) noexcept
-{
-    return h < 6 ? HouseSize * h : 792 - HouseSize * h;
-}
-constexpr int HouseTop(int h) noexcept
-{
-    return h < 6 ? BottomRowY : TopRowY;
-}
 
 void InitBoard(TBoard &board);
 void NewRound(TBoard &board);

@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "BoardGeometry.h"
 #include "speed.h"
 #include "ui_Main.h"
 
@@ -204,7 +205,7 @@ void TMainForm::DrawHouseInto(QPainter &painter, int house, int seeds)
 {
     const TBoard &board = m_controller->Board();
     const qreal dpr = m_backing.devicePixelRatio();
-    const QPoint at(board.HouseX[house], board.HouseY[house]);
+    const QPoint at(HouseLeft(house), HouseTop(house));
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRect(at, QSize(HouseSize, HouseSize)), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -264,7 +265,7 @@ void TMainForm::DrawHouse(int house)
     if (house < 0 || house >= HouseCount)
         return;
     const TBoard &board = m_controller->Board();
-    DrawCell(QRect(board.HouseX[house], board.HouseY[house], HouseSize, HouseSize),
+    DrawCell(QRect(HouseLeft(house), HouseTop(house), HouseSize, HouseSize),
              [&](QPainter &painter) { DrawHouseInto(painter, house, board.Seeds[house]); });
 }
 
@@ -308,7 +309,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 void TMainForm::PaintBox1MouseUp(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    m_controller->PaintBox1MouseUp(ToButton(event->button()), at.x(), at.y());
+    m_controller->BoardClick(ToButton(event->button()), HouseAt(at.x(), at.y()));
 }
 
 void TMainForm::keyReleaseEvent(QKeyEvent *event)

@@ -15,7 +15,7 @@ class Computer : public ::testing::Test
 protected:
     void humanPlays(int house)
     {
-        game.PaintBox1MouseUp(MouseButton::Left, houseX(house), houseY(house));
+        game.BoardClick(MouseButton::Left, house);
         finishMove(game);
     }
 
@@ -168,7 +168,7 @@ TEST_F(Computer, commandsDuringASearchAreRefusedOrHarmless)
         game.Play1Click();
         game.Hint1Click();
         game.Turn1Click();
-        game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+        game.BoardClick(MouseButton::Left, 0);
         refusals = int(view.messages.size() - before);
         game.ComputerExtremelyDifficultExecute();
         game.SetupItemClick();
@@ -326,7 +326,7 @@ TEST_F(Computer, turnAtTheStartGivesTheMoveToPlayerTwo)
     EXPECT_EQ(game.Board().Mover, 1);
     EXPECT_EQ(game.ComputerSide(), 0);
     EXPECT_FALSE(game.FlashTimerEnabled());
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+    game.BoardClick(MouseButton::Left, 0);
     EXPECT_EQ(view.lastMessage(), "You don't own this house!");
     humanPlays(6);
     EXPECT_TRUE(game.FlashTimerEnabled()); // now the computer replies as Player 1

@@ -18,7 +18,7 @@ protected:
             for (house = 0; !CanPlay(game.Board(), game.Board().Mover, house); ++house) {
             }
         }
-        game.PaintBox1MouseUp(MouseButton::Left, houseX(house), houseY(house));
+        game.BoardClick(MouseButton::Left, house);
         finishMove(game);
     }
 
@@ -85,7 +85,7 @@ TEST_F(Undo, afterAComputerReplyTwoUndosGoBackToTheHumansMove)
 TEST_F(Undo, isRefusedWhileAMoveIsSown)
 {
     game.SetOpponent(OpponentHuman);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+    game.BoardClick(MouseButton::Left, 0);
     const TBoard during = game.Board();
     game.UndoActionExecute();
     // The move being sown is the player's own: the text names no one.
@@ -117,7 +117,7 @@ TEST_F(Undo, newGameNamesPlayerOneOnTheStatusLine)
     EXPECT_EQ(view.status(), "Ready. Player 1 can play now.");
     click(-1);
     click(-1);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(1), houseY(1));
+    game.BoardClick(MouseButton::Left, 1);
     game.MoveTimerTimer();
     ASSERT_EQ(view.status(), "Player 1 is playing...");
     game.NewGameExecute();

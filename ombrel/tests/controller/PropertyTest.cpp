@@ -43,7 +43,7 @@ TEST(RandomGames, animatedMovesMatchTheSearchAndKeepEverySeed)
                 SimulateMove(OwnerTableFor(before.Player1Houses), before.Mover, house, before.Seeds,
                              before.Taken);
             const auto roundEndsBefore = roundEnds(view);
-            game.PaintBox1MouseUp(MouseButton::Right, houseX(house), houseY(house));
+            game.BoardClick(MouseButton::Right, house);
             ASSERT_TRUE(game.MoveTimerEnabled());
             while (game.MoveTimerEnabled()) {
                 game.MoveTimerTimer();

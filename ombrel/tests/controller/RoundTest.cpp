@@ -18,7 +18,7 @@ protected:
     {
         game.SetBoard(board);
         view.forget();
-        game.PaintBox1MouseUp(MouseButton::Left, houseX(house), houseY(house));
+        game.BoardClick(MouseButton::Left, house);
         finishMove(game);
     }
 
@@ -130,7 +130,7 @@ TEST_F(Rounds, emptyingYourOwnHousesDoesNotEndTheRound)
     // Player 2's seeds are counted (3 -> 0 groups, remainder dropped). With
     // both stores empty Player 2 gets every house, and the text says so.
     view.answers = {MessageAnswer::No};
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(7), houseY(7));
+    game.BoardClick(MouseButton::Left, 7);
     finishMove(game);
     ASSERT_FALSE(view.messages.empty());
     EXPECT_EQ(view.messages[0].text, "Game over. Player 2 wins all the houses.");

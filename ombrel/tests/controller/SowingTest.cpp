@@ -18,7 +18,7 @@ protected:
         game.SetOpponent(opponent);
         game.SetBoard(board);
         view.forget();
-        game.PaintBox1MouseUp(MouseButton::Left, houseX(house), houseY(house));
+        game.BoardClick(MouseButton::Left, house);
         ticks = finishMove(game);
     }
 
@@ -29,7 +29,7 @@ protected:
 
 TEST_F(Sowing, openingMoveFromHouseZeroRelaysFourTimes)
 {
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+    game.BoardClick(MouseButton::Left, 0);
     EXPECT_TRUE(game.MoveTimerEnabled());
     EXPECT_EQ(game.Board().Seeds[0], 0); // lifted at once, before any tick
     EXPECT_EQ(game.Board().InHand, 4);
@@ -44,7 +44,7 @@ TEST_F(Sowing, openingMoveFromHouseZeroRelaysFourTimes)
 TEST_F(Sowing, eachTickRedrawsOnlyWhatChanged)
 {
     game.SetOpponent(OpponentHuman);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+    game.BoardClick(MouseButton::Left, 0);
     ASSERT_EQ(view.drawnHouses, std::vector<int>{0});
     view.forget();
     game.MoveTimerTimer();
@@ -135,7 +135,7 @@ TEST_F(Sowing, statusNamesTheComputerWhenItMoves)
 {
     // Player 2 is the computer at Easy; after Player 1's move it replies.
     game.SetOpponent(OpponentEasy);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(0), houseY(0));
+    game.BoardClick(MouseButton::Left, 0);
     finishMove(game);
     EXPECT_EQ(finishFlash(game), 7);
     view.forget();
@@ -168,7 +168,7 @@ TEST_F(Sowing, endlessSowingAnimatedToTheCutKeepsEverySeed)
     game.SetFinishEndlessAtOnce(false);
     game.SetOpponent(OpponentHuman);
     game.SetBoard(Endless);
-    game.PaintBox1MouseUp(MouseButton::Left, houseX(EndlessHouse), houseY(EndlessHouse));
+    game.BoardClick(MouseButton::Left, EndlessHouse);
     EXPECT_TRUE(game.MoveIsEndless());
     int ticks = 0;
     while (game.MoveTimerEnabled() && ticks < 5000) {
@@ -196,7 +196,7 @@ TEST_F(Sowing, endlessSowingFinishedAtOnceEndsLikeTheFullAnimation)
     for (GameController *g : {&game, &full}) {
         g->SetOpponent(OpponentHuman);
         g->SetBoard(Endless);
-        g->PaintBox1MouseUp(MouseButton::Left, houseX(EndlessHouse), houseY(EndlessHouse));
+        g->BoardClick(MouseButton::Left, EndlessHouse);
     }
     view.forget();
     const int fullTicks = finishMove(full);

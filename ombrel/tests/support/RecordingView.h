@@ -116,14 +116,4 @@ inline int finishFlash(GameController &game)
     return ticks;
 }
 
-// A point inside house h on the drawing surface.
-inline int houseX(int h)
-{
-    return HouseLeft(h) + 36;
-}
-inline int houseY(int h)
-{
-    return HouseTop(h) + 36;
-}
-
 } // namespace ombrel::test

@@ -4,6 +4,7 @@
 
 // A real main window whose message boxes are answered by the test.
 
+#include "BoardGeometry.h"
 #include "Main.h"
 #include "ui_Main.h"
 

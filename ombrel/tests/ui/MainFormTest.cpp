@@ -301,7 +301,7 @@ TEST_F(MainFormFixture, wholeGameThroughTheWindowMatchesTheController)
         ASSERT_GE(house, 0) << "no move at " << moves;
         clickBoard(houseCentre(house), moves % 2 ? Qt::RightButton : Qt::LeftButton);
         runToRest(100000);
-        bare.PaintBox1MouseUp(MouseButton::Left, test::houseX(house), test::houseY(house));
+        bare.BoardClick(MouseButton::Left, house);
         while (bare.MoveTimerEnabled() || bare.FlashTimerEnabled()) {
             test::finishFlash(bare);
             test::finishMove(bare);

@@ -267,7 +267,7 @@ int runMove(int argc, char **argv)
     game.SetFinishEndlessAtOnce(false); // every tick of the animation is counted
     game.SetBoard(p.board);
     observed = &game;
-    game.PaintBox1MouseUp(MouseButton::Left, HouseLeft(int(house)) + 1, HouseTop(int(house)) + 1);
+    game.BoardClick(MouseButton::Left, int(house));
     long ticks = 0;
     while (game.MoveTimerEnabled()) {
         game.MoveTimerTimer();
