@@ -160,7 +160,7 @@ void TAnimatedLabel::paintNormal(QPaintEvent *event)
     if (isDesigning() && text().isEmpty()) {
         // An empty label paints nothing; in a designer it still needs a shape.
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Dark), 0, Qt::DashLine));
+        painter.setPen(QPen(palette().color(QPalette::Dark), 1, Qt::DashLine));
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 }

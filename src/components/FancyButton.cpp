@@ -312,7 +312,7 @@ void TFancyButton::DrawDesignOutline(QPainter &painter) const
 {
     // An empty button draws nothing at all; in a designer it still needs a
     // shape to be found and picked.
-    painter.setPen(QPen(palette().color(QPalette::Dark), 0, Qt::DashLine));
+    painter.setPen(QPen(palette().color(QPalette::Dark), 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
