@@ -7,11 +7,26 @@
 #include <QDesignerFormWindowManagerInterface>
 #include <QDesignerPropertySheetExtension>
 #include <QExtensionManager>
+#include <QMetaProperty>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 namespace corvanel {
+
+namespace {
+
+bool isPicture(const QObject *object, const QByteArray &name)
+{
+    const QMetaObject *meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.constData());
+    if (index < 0)
+        return false;
+    const int type = meta->property(index).metaType().id();
+    return type == QMetaType::QPixmap || type == QMetaType::QIcon || type == QMetaType::QImage;
+}
+
+} // namespace
 
 DesignerDefaults::DesignerDefaults(QDesignerFormEditorInterface *core, QObject *parent)
     : QObject(parent), m_core(core)
@@ -95,7 +110,12 @@ bool DesignerDefaults::syncObject(QObject *object)
         const int index = sheet->indexOf(QString::fromLatin1(entry.name));
         if (index < 0)
             continue;
-        const bool keep = defaults.isStored(object, entry.name);
+        // Designer keeps a picture as a reference to its file or resource; one
+        // that cannot be loaded gives a null picture, equal to the declared
+        // "none", but the reference must stay in the form, as Designer keeps it
+        // for its own widgets. Only resetting the property lets it go.
+        const bool keep = defaults.isStored(object, entry.name) ||
+                          (sheet->isChanged(index) && isPicture(object, entry.name));
         if (sheet->isChanged(index) != keep) {
             sheet->setChanged(index, keep);
             marked = true;

@@ -19,6 +19,9 @@ namespace corvanel {
 
 namespace {
 
+// Small enough for a glyph button, large enough to be seen and picked.
+constexpr QSize minimumDropSize(20, 16);
+
 QString unqualified(const QString &className)
 {
     const qsizetype colons = className.lastIndexOf(QLatin1String("::"));
@@ -114,11 +117,18 @@ QString DesignerWidget::domXml() const
     // caption it starts with; Designer only keeps what the template says.
     const std::unique_ptr<QWidget> probe(m_entry.createWidget(nullptr));
     const QString caption = captionOf(probe.get());
-    const QString properties =
-        caption.isEmpty()
-            ? QString()
-            : QStringLiteral("  <property name=\"text\">\n   <string>%1</string>\n  </property>\n")
-                  .arg(caption.toHtmlEscaped());
+    // Without a geometry Designer drops a widget at a size of its own choosing
+    // (16 × 16 for some); the control's size hint is the size it is made for.
+    const QSize size = probe->sizeHint().expandedTo(minimumDropSize);
+    QString properties = QStringLiteral("  <property name=\"geometry\">\n   <rect><x>0</x><y>0</y>"
+                                        "<width>%1</width><height>%2</height></rect>\n"
+                                        "  </property>\n")
+                             .arg(size.width())
+                             .arg(size.height());
+    if (!caption.isEmpty())
+        properties +=
+            QStringLiteral("  <property name=\"text\">\n   <string>%1</string>\n  </property>\n")
+                .arg(caption.toHtmlEscaped());
     return QStringLiteral("<ui language=\"c++\">\n"
                           " <widget class=\"%1\" name=\"%2\">\n"
                           "%3"

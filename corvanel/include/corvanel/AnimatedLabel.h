@@ -33,8 +33,16 @@ class CORVANEL_EXPORT TAnimatedLabel : public QLabel, public Component
     Q_PROPERTY(int Interval READ GetInterval WRITE SetInterval)
     Q_CLASSINFO("corvanel.default.Interval", "100")
     // The label's background in the normal look, and the colour the fade look
-    // fades to and from. clNone leaves the background to the parent.
+    // fades to and from. With ParentColor (the default) it is the parent's
+    // colour and the label paints no background of its own; setting Color
+    // clears ParentColor. clNone leaves the background to the parent too.
     Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    Q_CLASSINFO("corvanel.storedUnless.Color", "ParentColor")
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_CLASSINFO("corvanel.default.ParentColor", "true")
+    // '&' marks the accelerator of the normal look ("&&" is one '&').
+    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_CLASSINFO("corvanel.default.ShowAccelChar", "true")
 
 public:
     enum TAnimationType
@@ -58,8 +66,14 @@ public:
     int GetInterval() const;
     void SetInterval(int milliseconds);
 
-    TColor Color() const noexcept { return m_color; }
+    // The parent's colour while ParentColor is set: its own Color when it
+    // has one, else its background as clBtnFace, clWindow or a plain colour.
+    TColor Color() const;
     void SetColor(TColor color);
+    bool ParentColor() const noexcept { return m_parentColor; }
+    void SetParentColor(bool parentColor);
+    bool ShowAccelChar() const noexcept { return m_showAccelChar; }
+    void SetShowAccelChar(bool show);
 
     qint64 Ticks() const noexcept { return m_ticks; }
 
@@ -81,6 +95,8 @@ private:
     QTimer *m_timer = nullptr;
     TAnimationType m_animationType = atNone;
     TColor m_color = clBtnFace;
+    bool m_parentColor = true;
+    bool m_showAccelChar = true;
     // 64 bits, so that a label left running for years never overflows.
     qint64 m_ticks = 0;
 };

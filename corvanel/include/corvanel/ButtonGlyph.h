@@ -64,7 +64,7 @@ public:
     // Takes a copy of `value`. `transparentColor` fixes the transparent colour;
     // clDefault lets the bitmap's bottom-left pixel decide. A bitmap that is an
     // exact row of square cells sets the cell count (more than five counts as
-    // one); an empty bitmap has one cell; any other keeps the count.
+    // one); an empty bitmap or any other keeps the count.
     void AssignBitmap(const QImage &value, TColor transparentColor = clDefault);
     // Sets the cell count; values below 1 are ignored and above 5 mean 5.
     void ChangeNumGlyphs(int n);

@@ -43,7 +43,9 @@ class CORVANEL_EXPORT TDebugHelper : public QObject, public Component
     Q_PROPERTY(
         TActiveOnCreationKind ActiveOnCreation READ ActiveOnCreation WRITE SetActiveOnCreation)
     Q_CLASSINFO("corvanel.default.ActiveOnCreation", "aocFromRegistry")
-    Q_PROPERTY(bool Active READ GetActive WRITE SetActive STORED false DESIGNABLE false)
+    // Active (GetActive, SetActive) is deliberately no Q_PROPERTY: reading it
+    // opens the store and rewrites "debug", which no property editor, form
+    // writer or inspector walking the properties may do.
 
 public:
     enum TActiveOnCreationKind : quint8

@@ -42,12 +42,19 @@ class CORVANEL_EXPORT DeclaredDefaults
 {
 public:
     static constexpr const char *classInfoPrefix = "corvanel.default.";
+    // Q_CLASSINFO("corvanel.storedUnless.Color", "ParentColor"): Color is
+    // written only while ParentColor is false.
+    static constexpr const char *storedUnlessPrefix = "corvanel.storedUnless.";
 
     struct Entry
     {
         QByteArray name;
         QVariant value;            // invalid for "no picture"
         bool alwaysStored = false; // a new object holds something else
+        // Set for a property that follows a flag rather than a default (a
+        // Color and its ParentColor): written exactly while that Boolean
+        // property is false.
+        QByteArray storedUnless;
     };
 
     explicit DeclaredDefaults(const QMetaObject *metaObject);

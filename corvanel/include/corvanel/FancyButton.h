@@ -15,6 +15,7 @@
 #include <memory>
 
 class QAction;
+class QPainter;
 
 namespace corvanel {
 
@@ -26,9 +27,10 @@ class TButtonGlyph;
 // with the same non-zero GroupIndex form a group in which at most one is held
 // down. A click can close the QDialog the button sits in with ModalResult.
 //
-// State and Enabled go together: setting State to fbsDisabled disables the
-// widget, any other state enables it, and disabling the widget (or an
-// ancestor) shows the disabled look.
+// State drives Enabled: setting State to fbsDisabled disables the widget, any
+// other state enables it, and only State enters or leaves fbsDisabled. A
+// disabled ancestor or action shows the disabled look without changing State.
+// Enabled is therefore not offered to designers or forms.
 class CORVANEL_EXPORT TFancyButton : public QWidget, public Component
 {
     Q_OBJECT
@@ -55,6 +57,7 @@ class CORVANEL_EXPORT TFancyButton : public QWidget, public Component
     Q_CLASSINFO("corvanel.default.TextShadowColor", "0x1FFFFFFF")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(QAction *Action READ Action WRITE SetAction)
+    Q_PROPERTY(bool enabled READ isEnabled WRITE setEnabled DESIGNABLE false STORED false)
 
 public:
     // The look of the button, also the index of its glyph cell.
@@ -166,6 +169,7 @@ private:
     void EnabledChanged();
     void ActionChange(bool checkDefaults);
     void RestingState();
+    void DrawDesignOutline(QPainter &painter) const;
 
     int m_groupIndex = 0;
     std::unique_ptr<TButtonGlyph> m_glyph;

@@ -12,9 +12,11 @@ namespace corvanel {
 // A right-aligned single-line edit that offers its text as a number.
 //
 // The edit accepts any characters: text that is not a number is no error,
-// it just reads as 0 and stays as typed. Numbers are read and written with the
+// it just reads as 0 and stays as typed. Numbers are read and written with
+// ASCII digits, '-' and an 'E' exponent ("1e5" and "1E5" both read) and the
 // decimal separator of the default QLocale (the user's, unless the program
-// sets another), without group separators.
+// sets another), without group separators, so every text the edit writes
+// reads back in every locale.
 class CORVANEL_EXPORT TNumberEdit : public QLineEdit, public Component
 {
     Q_OBJECT

@@ -19,6 +19,9 @@ namespace corvanel {
 class CORVANEL_EXPORT TURLStatic : public QLabel, public Component
 {
     Q_OBJECT
+    // '&' marks the accelerator ("&&" is one '&'), as on every label.
+    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_CLASSINFO("corvanel.default.ShowAccelChar", "true")
     Q_PROPERTY(QString URL READ GetURL WRITE SetURL)
     Q_CLASSINFO("corvanel.default.URL", "")
 
@@ -38,13 +41,18 @@ public:
     // Tests use it so that no browser is started.
     static Opener setOpener(Opener opener);
 
+    bool ShowAccelChar() const noexcept { return m_showAccelChar; }
+    void SetShowAccelChar(bool show);
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     // The second press of a double click arrives here and opens nothing more.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     virtual void WMLButtonDown(QMouseEvent *event);
 
 private:
+    bool m_showAccelChar = true;
     QString m_url;
 };
 

@@ -65,9 +65,12 @@ public:
     TNumberEdit *numberPart() const noexcept { return m_numberPart; }
     QLabel *unitPart() const noexcept { return m_unitPart; }
 
+    QSize sizeHint() const override;
+
 protected:
     void Loaded() override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -97,7 +97,9 @@ public:
     JActionData *Do(JActionData *record);
     bool GetCanUndo() const { return m_held != nullptr; }
     // Performs the held record; the record it gives back is held next, so a
-    // second Undo() redoes.
+    // second Undo() redoes. The held record is taken off while it is
+    // performed, so its OnDo may call Do() (which then holds a record only
+    // until the undo's own reverse replaces it).
     void Undo();
 
 private:

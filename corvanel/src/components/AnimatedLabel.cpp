@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/AnimatedLabel.h>
 
+#include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -72,11 +74,48 @@ void TAnimatedLabel::SetInterval(int milliseconds)
         m_timer->start();
 }
 
+TColor TAnimatedLabel::Color() const
+{
+    if (!m_parentColor)
+        return m_color;
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return clBtnFace;
+    const QVariant own = parent->property("Color");
+    if (own.isValid() && own.canConvert<quint32>())
+        return own.value<quint32>();
+    const QColor background = parent->palette().color(parent->backgroundRole());
+    for (TColor system : {clBtnFace, clWindow})
+        if (toQColor(system, parent->palette()) == background)
+            return system;
+    return fromQColor(background);
+}
+
 void TAnimatedLabel::SetColor(TColor color)
 {
-    if (m_color == color)
+    if (m_color == color && !m_parentColor)
         return;
     m_color = color;
+    m_parentColor = false;
+    update();
+}
+
+void TAnimatedLabel::SetParentColor(bool parentColor)
+{
+    if (m_parentColor == parentColor)
+        return;
+    // Leaving the parent's colour keeps the colour it had.
+    if (!parentColor)
+        m_color = Color();
+    m_parentColor = parentColor;
+    update();
+}
+
+void TAnimatedLabel::SetShowAccelChar(bool show)
+{
+    if (m_showAccelChar == show)
+        return;
+    m_showAccelChar = show;
     update();
 }
 
@@ -106,11 +145,24 @@ void TAnimatedLabel::paintEvent(QPaintEvent *event)
 
 void TAnimatedLabel::paintNormal(QPaintEvent *event)
 {
-    if (m_color != clNone) {
+    // With the parent's colour the parent's own background shows through.
+    if (!m_parentColor && m_color != clNone) {
         QPainter painter(this);
         painter.fillRect(rect(), toQColor(m_color, palette(), palette().color(backgroundRole())));
     }
-    QLabel::paintEvent(event);
+    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+        QLabel::paintEvent(event);
+    } else {
+        QPainter painter(this);
+        drawFrame(&painter);
+        LabelCaption::Paint(*this, painter, m_showAccelChar);
+    }
+    if (isDesigning() && text().isEmpty()) {
+        // An empty label paints nothing; in a designer it still needs a shape.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Dark), 1, Qt::DashLine));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }
 
 void TAnimatedLabel::paintFlash(QPaintEvent *event)
@@ -159,13 +211,16 @@ void TAnimatedLabel::drawPlainLine(QPainter &painter, int x, const QColor &textC
 }
 
 // Text colour F and background K mix channel by channel: in from K over the
-// first phase, back out to K over the second. K is black for a Color of 0 and
-// otherwise the system colour named by Color's low byte, which is exact for
-// system colours such as clBtnFace.
+// first phase, back out to K over the second. K is Color: the palette's
+// colour for a system colour such as clBtnFace, else the plain colour.
 QColor TAnimatedLabel::fadeColor() const
 {
     const TColor text = fromQColor(palette().color(foregroundRole()));
-    const TColor back = m_color == 0 ? 0 : systemColorRgb(int(m_color & 0xFF), palette());
+    // A plain colour (a coloured parent's, most often) is faded to as it is;
+    // read as a system colour index its low byte would name an unrelated one.
+    const TColor color = Color();
+    const TColor back =
+        isSystemColor(color) ? systemColorRgb(int(color & 0xFF), palette()) : color & 0xFFFFFF;
     const int step = stepOf(m_ticks);
     const bool fadingIn = phaseOf(m_ticks) == 0;
     TColor mixed = 0;

@@ -60,10 +60,10 @@ void TButtonGlyph::AssignBitmap(const QImage &value, TColor transparentColor)
     m_source = normalised(value);
     m_fixedTransparentColor = transparentColor;
     SourceChanged();
-    if (m_source.isNull()) {
-        ChangeNumGlyphs(1);
+    // An empty bitmap says nothing about cells: the count stays. (Qt has no
+    // image of width 0 and some height; such a bitmap is empty too.)
+    if (m_source.isNull() || m_source.height() <= 0)
         return;
-    }
     const int width = m_source.width();
     const int height = m_source.height();
     if (width % height != 0)

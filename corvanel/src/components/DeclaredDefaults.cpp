@@ -130,9 +130,16 @@ void DeclaredDefaults::readClassInfo()
 {
     const QByteArrayView prefix(classInfoPrefix);
     // Base classes come first, so a subclass may declare another default.
+    const QByteArrayView unlessPrefix(storedUnlessPrefix);
     for (int i = 0; i < m_metaObject->classInfoCount(); ++i) {
         const QMetaClassInfo info = m_metaObject->classInfo(i);
         const QByteArrayView key(info.name());
+        if (key.startsWith(unlessPrefix)) {
+            const QByteArray name = key.sliced(unlessPrefix.size()).toByteArray();
+            std::erase_if(m_entries, [&](const Entry &e) { return e.name == name; });
+            m_entries.push_back({name, QVariant(), false, QByteArray(info.value())});
+            continue;
+        }
         if (!key.startsWith(prefix))
             continue;
         const QByteArray name = key.sliced(prefix.size()).toByteArray();
@@ -147,7 +154,7 @@ void DeclaredDefaults::readClassInfo()
             continue;
         }
         m_faults.removeAll(name);
-        m_entries.push_back({name, *value, false});
+        m_entries.push_back({name, *value, false, {}});
     }
 }
 
@@ -164,6 +171,8 @@ void DeclaredDefaults::compareWithNewObject()
         qCDebug(lcDefaults) << m_metaObject->className()
                             << "cannot be built without arguments; all its defaults are written";
     for (Entry &entry : m_entries) {
+        if (!entry.storedUnless.isEmpty())
+            continue; // follows its flag, not a default
         if (!prototype) {
             entry.alwaysStored = true;
             continue;
@@ -186,6 +195,8 @@ bool DeclaredDefaults::isStored(const QObject *object, QByteArrayView name) cons
     if (!property.isStored())
         return false;
     const Entry *entry = find(name);
+    if (entry && !entry->storedUnless.isEmpty())
+        return !object->property(entry->storedUnless.constData()).toBool();
     if (!entry || entry->alwaysStored)
         return true;
     return !equalsDefault(property, property.read(object), *entry);

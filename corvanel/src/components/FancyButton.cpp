@@ -219,7 +219,8 @@ void TFancyButton::ActionChange(bool checkDefaults)
     // A first link keeps what the form set on the button itself.
     if (!checkDefaults || m_caption.isEmpty())
         SetCaption(m_action->text());
-    if (!checkDefaults || !testAttribute(Qt::WA_ForceDisabled))
+    // fbsDisabled keeps the widget disabled whatever the action says.
+    if ((!checkDefaults || !testAttribute(Qt::WA_ForceDisabled)) && m_state != fbsDisabled)
         setEnabled(m_action->isEnabled());
     if (!checkDefaults || toolTip().isEmpty())
         setToolTip(m_action->toolTip());
@@ -292,14 +293,28 @@ void TFancyButton::Paint()
     if (m_glyph->NumGlyphs() == 1)
         client.translate(2, 2);
 
+    // A disabled ancestor (or action) shows the disabled look; State itself
+    // changes only through SetState.
+    const TFancyButtonState look = isEnabled() ? m_state : fbsDisabled;
     QPoint offset(m_textOffsetLeft, m_textOffsetTop);
-    if (m_state == fbsDown || m_state == fbsExclusive) {
-        if (m_state == fbsExclusive)
+    if (look == fbsDown || look == fbsExclusive) {
+        if (look == fbsExclusive)
             painter.fillRect(rect(), checkeredBrush(palette()));
         offset += QPoint(1, 1);
     }
     const int bidiFlags = layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : 0;
-    m_glyph->DrawFace(painter, client, offset, m_caption, m_state, m_textShadowColor, bidiFlags);
+    m_glyph->DrawFace(painter, client, offset, m_caption, look, m_textShadowColor, bidiFlags);
+    if (isDesigning() && m_glyph->Source().isNull() && m_caption.isEmpty())
+        DrawDesignOutline(painter);
+}
+
+void TFancyButton::DrawDesignOutline(QPainter &painter) const
+{
+    // An empty button draws nothing at all; in a designer it still needs a
+    // shape to be found and picked.
+    painter.setPen(QPen(palette().color(QPalette::Dark), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 // Mouse
@@ -521,16 +536,13 @@ void TFancyButton::CMSyscolorChange()
 
 void TFancyButton::EnabledChanged()
 {
-    // Disabled from outside (an ancestor, the action): show it, but leave the
-    // widget's own enabled flag alone so it follows the ancestor back.
-    if (!isEnabled() && m_state != fbsDisabled) {
-        m_state = fbsDisabled;
+    // Disabled from outside (an ancestor, the action): the paint shows the
+    // disabled look, State stays. A press cut off by it gets no release.
+    if (!isEnabled()) {
+        m_pressing = false;
         m_glyph->StateImage(fbsDisabled, false);
-        update();
-    } else if (isEnabled() && m_state == fbsDisabled) {
-        m_state = m_down ? fbsExclusive : fbsMouseOut;
-        update();
     }
+    update();
 }
 
 namespace FancyButton {

@@ -89,9 +89,31 @@ QString escapedForMenu(QString text)
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// Entries compare as file names do on the system the list comes from: only
+// the letters a to z count as their capitals, every other character (accented
+// letters, the long s) is itself, and the order is that of the capitalised
+// character codes, so "[x]" and "_b" come after "a".
+char16_t asciiUpper(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+}
+
+int compareText(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = asciiUpper(a[i]);
+        const char16_t y = asciiUpper(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 bool sameText(const QString &a, const QString &b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && compareText(a, b) == 0;
 }
 
 } // namespace
@@ -308,15 +330,15 @@ void TJMostRecentlyUsedList::RefreshMenu()
     QAction *root = m_root;
     if (!root)
         return;
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        QAction *item = m_entries[i].item;
-        if (!item)
-            throw Exception(addAtError());
-        item->setText(caption(int(i)));
-    }
+    // Entries are captioned and placed in list order up to the first one
+    // without a menu item, whose placement then fails.
+    qsizetype count = 0;
+    while (count < m_entries.size() && m_entries[count].item)
+        ++count;
+    for (qsizetype i = 0; i < count; ++i)
+        m_entries[i].item->setText(caption(int(i)));
     // Each item is placed against its neighbour, so items already in place
     // stay where they are and the menu is not rebuilt at every change.
-    const qsizetype count = m_entries.size();
     switch (m_menuKind) {
     case mkSubMenu:
         for (qsizetype i = 0; i < count; ++i)
@@ -333,6 +355,8 @@ void TJMostRecentlyUsedList::RefreshMenu()
             placeBefore(m_entries[i].item, i == count - 1 ? root : m_entries[i + 1].item.data());
         break;
     }
+    if (count < m_entries.size())
+        throw Exception(addAtError());
 }
 
 void TJMostRecentlyUsedList::placeBefore(QAction *item, QAction *anchor)
@@ -499,7 +523,7 @@ void TJMostRecentlyUsedList::TrimList()
 void TJMostRecentlyUsedList::sortEntries()
 {
     std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
-        return a.text.compare(b.text, Qt::CaseInsensitive) < 0;
+        return compareText(a.text, b.text) < 0;
     });
 }
 

@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/URLStatic.h>
 
+#include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 
 Q_LOGGING_CATEGORY(lcURLStatic, "corvanel.components.urlstatic", QtWarningMsg)
@@ -95,6 +97,25 @@ void TURLStatic::WMLButtonDown(QMouseEvent *event)
         return;
     if (!opener()(url))
         qCDebug(lcURLStatic) << "could not open" << url;
+}
+
+void TURLStatic::SetShowAccelChar(bool show)
+{
+    if (m_showAccelChar == show)
+        return;
+    m_showAccelChar = show;
+    update();
+}
+
+void TURLStatic::paintEvent(QPaintEvent *event)
+{
+    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    LabelCaption::Paint(*this, painter, m_showAccelChar);
 }
 
 namespace URLStatic {

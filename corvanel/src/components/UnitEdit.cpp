@@ -18,6 +18,7 @@ constexpr int unitAreaWidth = 30; // right of the number part
 constexpr int unitInset = 28;     // caption's left edge, counted from the right
 constexpr int unitTop = 2;
 constexpr int unitHeight = 18;
+constexpr int designWidth = 100; // the width a designer first gives the control
 
 } // namespace
 
@@ -111,6 +112,25 @@ void TUnitEdit::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     CreateParts();
+}
+
+void TUnitEdit::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A program places the parts once; in a designer, where the control is
+    // sized by hand, they follow every resize so the form shows them as they
+    // will be placed when it is loaded.
+    if (!isDesigning())
+        return;
+    CreateParts();
+    const int w = width();
+    m_numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
+    m_unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
+}
+
+QSize TUnitEdit::sizeHint() const
+{
+    return {designWidth, defaultHeight};
 }
 
 void TUnitEdit::paintEvent(QPaintEvent *)

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Version.h>
 
+#include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 #include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
+#include <QPainter>
 
 namespace corvanel {
 
@@ -49,6 +51,25 @@ QString TVersionLabel::readVersion() const
     const QString subBlock = QString::asprintf("\\StringFileInfo\\%04x%04x\\FileVersion",
                                                unsigned(first.language), unsigned(first.codePage));
     return VersionInfo::queryString(block, subBlock).value_or(QString());
+}
+
+void TVersionLabel::SetShowAccelChar(bool show)
+{
+    if (m_showAccelChar == show)
+        return;
+    m_showAccelChar = show;
+    update();
+}
+
+void TVersionLabel::paintEvent(QPaintEvent *event)
+{
+    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    LabelCaption::Paint(*this, painter, m_showAccelChar);
 }
 
 namespace Version {

@@ -73,12 +73,28 @@ TUndoSingleBuffer::~TUndoSingleBuffer() = default;
 
 JActionData *TUndoSingleBuffer::Do(JActionData *record)
 {
-    std::unique_ptr<JActionData> made = perform(record, m_undoAction);
+    // The held record is taken off before it is performed, as the multi
+    // buffer does: an OnDo that records another operation (a nested Do)
+    // replaces the held record and would otherwise delete the record that is
+    // being performed.
+    std::unique_ptr<JActionData> performing;
+    if (record && record == m_held.get())
+        performing = std::move(m_held);
+    std::unique_ptr<JActionData> made;
+    try {
+        made = perform(record, m_undoAction);
+    } catch (...) {
+        if (performing && !m_held)
+            m_held = std::move(performing); // a failed undo leaves Held as it was
+        throw;
+    }
+    if (made && made.get() == performing.get())
+        (void)performing.release(); // the handler gave the held record back
     if (made && made.get() == m_held.get()) {
-        (void)made.release(); // the handler gave the held record back
+        (void)made.release(); // it gave back what a nested Do holds
         return m_held.get();
     }
-    m_held = std::move(made); // deletes the record that was held
+    m_held = std::move(made); // deletes whatever a nested Do left held
     return m_held.get();
 }
 

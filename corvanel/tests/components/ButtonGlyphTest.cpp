@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(ButtonGlyph, GlyphCount,
                          ::testing::Values(CountCase{80, 16, 1, 5},   // five cells
                                            CountCase{96, 16, 3, 1},   // six cells: one picture
                                            CountCase{50, 16, 3, 3},   // no row of squares
-                                           CountCase{0, 16, 3, 1},    // empty
+                                           CountCase{0, 16, 3, 3},    // empty (a null image)
                                            CountCase{32, 16, 1, 2},   // two cells
                                            CountCase{16, 16, 4, 1})); // a single cell
 

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMetaProperty>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -161,6 +162,19 @@ TEST_F(DebugLog, inTheDesignerTheStoreIsLeftAlone)
     helper.setDesigning(true);
     EXPECT_FALSE(helper.GetActive());
     helper.SetActive(true);
+    EXPECT_EQ(store.contents(), before);
+}
+
+// Active is for code, not for forms: a generic walk over the properties (an
+// inspector, a form writer) reads nothing from the store.
+TEST_F(DebugLog, readingEveryPropertyLeavesTheStoreAlone)
+{
+    const QByteArray before = store.contents();
+    ProbeHelper helper(log);
+    const QMetaObject *meta = helper.metaObject();
+    EXPECT_EQ(meta->indexOfProperty("Active"), -1);
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        (void)meta->property(i).read(&helper);
     EXPECT_EQ(store.contents(), before);
 }
 

@@ -109,7 +109,11 @@ TEST(DeclaredDefaults, everyComponentDeclaresTheDefaultsOfItsPropertyTable)
                      {"TextOffsetTop", 0},
                      {"TextShadowColor", 0x1FFFFFFFu}}));
     EXPECT_EQ(declaredOf(TAnimatedLabel::staticMetaObject),
-              (Table{{"AnimationType", int(TAnimatedLabel::atNone)}, {"Interval", 100}}));
+              (Table{{"AnimationType", int(TAnimatedLabel::atNone)},
+                     {"Interval", 100},
+                     {"Color", QVariant()}, // follows ParentColor
+                     {"ParentColor", true},
+                     {"ShowAccelChar", true}}));
     EXPECT_EQ(declaredOf(TNumberEdit::staticMetaObject),
               (Table{{"Value", 0.0}, {"NumberType", int(TNumberEdit::ntInteger)}}));
     EXPECT_EQ(declaredOf(TUnitEdit::staticMetaObject), (Table{{"Unit", QString()},
@@ -136,8 +140,9 @@ TEST(DeclaredDefaults, everyComponentDeclaresTheDefaultsOfItsPropertyTable)
                      {"ActiveOnCreation", int(TDebugHelper::aocFromRegistry)}}));
     EXPECT_EQ(declaredOf(TJStorage::staticMetaObject),
               (Table{{"Key", QString()}, {"RegistryRootKey", classesRoot}}));
-    EXPECT_EQ(declaredOf(TURLStatic::staticMetaObject), (Table{{"URL", QString()}}));
-    EXPECT_EQ(declaredOf(TVersionLabel::staticMetaObject), Table{});
+    EXPECT_EQ(declaredOf(TURLStatic::staticMetaObject),
+              (Table{{"ShowAccelChar", true}, {"URL", QString()}}));
+    EXPECT_EQ(declaredOf(TVersionLabel::staticMetaObject), (Table{{"ShowAccelChar", true}}));
 }
 
 TEST(DeclaredDefaults, onlyDefaultsANewObjectDoesNotHoldAreAlwaysStored)

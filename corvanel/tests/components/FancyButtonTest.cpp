@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
+#include <QMetaProperty>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -145,8 +146,10 @@ TEST_F(FancyButtonTest, glyphSetsTheButtonToOneCell)
     b.SetNumGlyphs(0);
     EXPECT_EQ(b.GetNumGlyphs(), 1);
     EXPECT_EQ(b.size(), QSize(64, 16));
+    b.SetNumGlyphs(2);
     b.SetGlyph(QPixmap());
     EXPECT_EQ(b.size(), QSize(0, 0));
+    EXPECT_EQ(b.GetNumGlyphs(), 2); // an empty bitmap says nothing of cells
 }
 
 TEST_F(FancyButtonTest, loadingTheFormBuildsTheStoredStatesImage)
@@ -255,14 +258,43 @@ TEST_F(FancyButtonTest, disabledStateDisablesTheWidgetAndShowsTheDisabledLook)
     EXPECT_EQ(rgb(rendered(*b).pixel(8, 8)), rgb(cellColors[2]));
 }
 
-TEST_F(FancyButtonTest, disablingAnAncestorShowsTheDisabledLookAndEnablingRestoresIt)
+// Only State enters and leaves fbsDisabled; a disabled ancestor shows the
+// disabled look without changing State, at either pixel ratio.
+TEST_F(FancyButtonTest, aDisabledAncestorShowsTheDisabledLookButLeavesTheState)
 {
-    TFancyButton *b = button(10, 5);
-    form.setEnabled(false);
-    EXPECT_EQ(b->State(), fbsDisabled);
-    form.setEnabled(true);
-    EXPECT_TRUE(b->isEnabled());
-    EXPECT_EQ(b->State(), fbsMouseOut);
+    for (qreal dpr : {1.0, 2.0}) {
+        SCOPED_TRACE(dpr);
+        TFancyButton *b = button(10, 5);
+        const QPoint at = QPoint(8, 8) * dpr;
+        form.setEnabled(false);
+        EXPECT_EQ(b->State(), fbsMouseOut);
+        EXPECT_EQ(rgb(rendered(*b, dpr).pixel(at)), rgb(cellColors[4]));
+        b->SetState(fbsUp);
+        b->SetState(fbsMouseOut);
+        EXPECT_EQ(rgb(rendered(*b, dpr).pixel(at)), rgb(cellColors[4]));
+        form.setEnabled(true);
+        EXPECT_EQ(b->State(), fbsMouseOut);
+        EXPECT_EQ(rgb(rendered(*b, dpr).pixel(at)), rgb(cellColors[2]));
+
+        form.setEnabled(false);
+        b->SetState(fbsDisabled);
+        form.setEnabled(true);
+        EXPECT_EQ(b->State(), fbsDisabled);
+        EXPECT_FALSE(b->isEnabled());
+        EXPECT_EQ(rgb(rendered(*b, dpr).pixel(at)), rgb(cellColors[4]));
+        b->SetState(fbsMouseOut);
+        EXPECT_TRUE(b->isEnabled());
+        delete b;
+    }
+}
+
+TEST_F(FancyButtonTest, enabledIsLeftToStateInFormsAndDesigners)
+{
+    TFancyButton b;
+    const QMetaObject *meta = b.metaObject();
+    const QMetaProperty enabled = meta->property(meta->indexOfProperty("enabled"));
+    EXPECT_FALSE(enabled.isDesignable());
+    EXPECT_FALSE(enabled.isStored());
 }
 
 TEST_F(FancyButtonTest, paletteChangeRebuildsOnlyTheDisabledImageInPlace)
@@ -537,10 +569,15 @@ TEST_F(FancyButtonTest, actionLendsTextStateAndTipAndIsTriggered)
     EXPECT_EQ(b->toolTip(), "Save the game");
     click(b);
     EXPECT_EQ(triggered, 1);
-    action.setEnabled(false);
-    EXPECT_EQ(b->State(), fbsDisabled);
-    action.setEnabled(true);
+    action.setEnabled(false); // the action lends Enabled, not State
+    EXPECT_FALSE(b->isEnabled());
     EXPECT_EQ(b->State(), fbsMouseOut);
+    action.setEnabled(true);
+    EXPECT_TRUE(b->isEnabled());
+    b->SetState(fbsDisabled);
+    action.setText("Saving"); // an update of the action leaves fbsDisabled alone
+    EXPECT_FALSE(b->isEnabled());
+    b->SetState(fbsMouseOut);
     action.setText("Store");
     EXPECT_EQ(b->Caption(), "Store");
 }

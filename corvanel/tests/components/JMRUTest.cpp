@@ -93,6 +93,23 @@ TEST_F(MRUList, reAddingIgnoresCaseAndKeepsTheStoredSpelling)
     EXPECT_EQ(list->GetCount(), 3);
 }
 
+// Case is folded for A to Z only, and names sort by their upper-case ASCII
+// codes, so '[' and '_' come after the letters.
+TEST_F(MRUList, entriesDifferInEverythingButAsciiLetterCase)
+{
+    for (const char *s : {"\u00c9t\u00e9.txt", "\u00e9t\u00e9.txt", "\u017f.txt", "s.txt", "S.TXT"})
+        list->Add(QString::fromUtf8(s));
+    EXPECT_EQ(list->GetCount(), 4);
+    EXPECT_EQ(list->IndexOf(QString::fromUtf8("\u00c9T\u00e9.TXT")), 3);
+    EXPECT_EQ(list->IndexOf(QString::fromUtf8("\u00e9T\u00e9.txt")), 2);
+
+    list->Clear();
+    list->SetSortBy(MRU::skName);
+    for (const char *s : {"_b.txt", "[x].txt", "a.txt", "B.txt"})
+        list->Add(s);
+    EXPECT_EQ(entries(), QStringList({"a.txt", "B.txt", "[x].txt", "_b.txt"}));
+}
+
 TEST_F(MRUList, aFullListDropsTheOldestEntryAndItsMenuItem)
 {
     addNumbered(10);
@@ -356,6 +373,16 @@ TEST_F(MRUList, reportsMisuseWithItsMessages)
     list->Clear();
     list->SetRootMenuItem(&loose); // in no menu and without a submenu
     EXPECT_EQ(messageOf([&] { list->Add("C:\\b"); }), "AddAt: src or dest is nil");
+}
+
+TEST_F(MRUList, aRefreshPlacesTheEntriesBeforeOneWithoutAnItemThenReports)
+{
+    list->SetRootMenuItem(nullptr);
+    list->Add("C:\\old"); // no root, so no menu item
+    list->SetRootMenuItem(recent);
+    EXPECT_EQ(messageOf([&] { list->Add("C:\\new"); }), "AddAt: src or dest is nil");
+    EXPECT_EQ(entries(), QStringList({"C:\\new", "C:\\old"}));
+    EXPECT_EQ(texts(recentMenu.actions()), QStringList({"&0 new"}));
 }
 
 TEST_F(MRUList, raisesOnChangeAfterEveryChange)

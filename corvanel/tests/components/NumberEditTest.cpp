@@ -101,6 +101,55 @@ TEST_F(NumberEditIn, shownValuesReadBackInEitherLocale)
     EXPECT_EQ(edit.text(), "0,3333333");
 }
 
+// Only the decimal separator is the locale's: digits, minus sign and
+// exponent are ASCII, so every text the edit writes reads back, whatever the
+// locale's own digits or signs are.
+TEST_F(NumberEditIn, shownValuesReadBackInEveryLocale)
+{
+    const QList<QLocale> locales{
+        QLocale(QLocale::Swedish, QLocale::Sweden), QLocale(QLocale::Arabic, QLocale::Egypt),
+        QLocale(QLocale::Persian, QLocale::Iran),   QLocale(QLocale::German, QLocale::Switzerland),
+        QLocale(QLocale::French, QLocale::France),  QLocale::c()};
+    for (const QLocale &locale : locales) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        for (float value : {12345678.0f, -1.5f, 1234567.0f, -0.000125f, 2.5e-9f, 3e38f, 1.0f,
+                            -1e-30f, 0.0f, 100.0f}) {
+            edit.SetValue(value);
+            const QString shown = edit.text();
+            EXPECT_TRUE(edit.Validate()) << shown.toStdString();
+            EXPECT_NEAR(edit.GetValue(), value, std::abs(value) * 1e-6f) << shown.toStdString();
+            edit.SetValue(edit.GetValue()); // what was read shows the same text
+            EXPECT_EQ(edit.text(), shown);
+        }
+    }
+}
+
+TEST_F(NumberEditIn, generalFormatUsesTheLocalesDecimalSeparatorOnly)
+{
+    useLocale(QLocale::Swedish, QLocale::Sweden);
+    edit.SetValue(12345678.0f);
+    EXPECT_EQ(edit.text(), "1,234568E7");
+    edit.SetValue(-1.5f);
+    EXPECT_EQ(edit.text(), "-1,5");
+    useLocale(QLocale::Arabic, QLocale::Egypt);
+    edit.SetValue(-1.5f);
+    EXPECT_EQ(edit.text(), QLocale().decimalPoint().prepend("-1") + "5");
+    useLocale(QLocale::English, QLocale::UnitedStates);
+    edit.SetValue(12345678.0f);
+    EXPECT_EQ(edit.text(), "1.234568E7");
+    edit.SetValue(1234567.0f);
+    EXPECT_EQ(edit.text(), "1234567");
+    edit.SetValue(2.5e-9f);
+    EXPECT_EQ(edit.text(), "2.5E-9");
+    edit.SetValue(0.00001f);
+    EXPECT_EQ(edit.text(), "0.00001");
+    for (const char *typed : {"1e5", "1E5", "1E+5", "+1e5", "100000"})
+        EXPECT_EQ(valueOf(edit, typed), 1e5f) << typed;
+    for (const char *typed : {"1e", "e5", ".", "-", "1..2", "1e5.5", "0x10", "\u0661"})
+        EXPECT_FALSE((valueOf(edit, QString::fromUtf8(typed)), edit.Validate())) << typed;
+}
+
 TEST_F(NumberEditIn, typedTextBecomesTheValue)
 {
     useLocale(QLocale::English, QLocale::UnitedStates);

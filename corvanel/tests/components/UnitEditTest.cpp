@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using corvanel::TNumberEdit;
@@ -51,6 +52,19 @@ TEST_F(UnitEditOnForm, partsArePlacedFromTheWidthWhenLoaded)
 
     edit->resize(300, 20);
     EXPECT_EQ(edit->numberPart()->geometry(), QRect(0, 0, 70, 20)) << "placed once";
+}
+
+TEST_F(UnitEditOnForm, inADesignerThePartsFollowEveryResize)
+{
+    edit->setDesigning(true);
+    edit->resize(100, 20);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_NE(edit->numberPart(), nullptr);
+    edit->resize(200, 20);
+    EXPECT_EQ(edit->numberPart()->geometry(), QRect(0, 0, 170, 20));
+    EXPECT_EQ(edit->unitPart()->geometry(), QRect(172, 2, 30, 18));
+    EXPECT_EQ(edit->sizeHint(), QSize(100, 20));
 }
 
 TEST_F(UnitEditOnForm, firstShowCreatesThePartsOnce)

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QRandomGenerator>
+#include <QSet>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -203,6 +205,57 @@ TEST_F(Undo, aRecordWithoutAnActionIsRefused)
                                 static_cast<JActionData *>(&mute), (JActionData *)nullptr})
         EXPECT_THROW(multi.Do(record), corvanel::Exception);
     EXPECT_FALSE(multi.GetCanUndo());
+}
+
+namespace {
+
+// A record that knows whether it still exists, without touching freed memory.
+struct Tracked : SetValue
+{
+    QSet<const JActionData *> &living;
+    Tracked(JAction *action, QSet<const JActionData *> &set) : SetValue(action, 0), living(set)
+    {
+        living.insert(this);
+    }
+    ~Tracked() override { living.remove(this); }
+};
+
+} // namespace
+
+// An OnDo that records a further operation while it performs: the record
+// being performed must outlive the handler, whichever buffer called it.
+TEST_F(Undo, anOnDoThatCallsDoKeepsTheRecordItPerformsAlive)
+{
+    QSet<const JActionData *> living;
+    JAction nested;
+    Tracked first(&nested, living);
+    SetValue seed(&setAction, 1);
+    TUndoSingleBuffer single;
+    TUndoMultiBuffer multi;
+    std::function<void()> reenter;
+    int performedAlive = 0;
+    nested.OnDo = [&](JActionData *data, pJActionData made) {
+        if (reenter)
+            reenter();
+        if (living.contains(data))
+            ++performedAlive;
+        *made = new Tracked(&nested, living);
+    };
+
+    single.Do(&first);
+    reenter = [&] { single.Do(&seed); };
+    single.Undo();
+    EXPECT_EQ(performedAlive, 2);
+    EXPECT_EQ(document, 1);
+    ASSERT_NE(single.Held(), nullptr);
+    EXPECT_EQ(single.Held()->Action, &nested); // the undo's own reverse is held
+
+    reenter = nullptr;
+    multi.Do(&first);
+    reenter = [&] { multi.Do(&seed); };
+    multi.Undo();
+    EXPECT_EQ(performedAlive, 4);
+    EXPECT_EQ(multi.Stack().Size(), 1u); // the operation recorded from inside
 }
 
 // Any mix of operations ends with every record deleted exactly once (run it

@@ -20,11 +20,14 @@
 #include <QDesignerFormWindowManagerInterface>
 #include <QDesignerIntegration>
 #include <QDesignerPropertyEditorInterface>
+#include <QDesignerPropertySheetExtension>
 #include <QDesignerWidgetDataBaseInterface>
 #include <QDir>
+#include <QExtensionManager>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
@@ -357,4 +360,64 @@ TEST_F(DesignerForm, aPropertyChangedAsASideEffectIsWrittenToo)
     EXPECT_FALSE(written("fancyButton").has("State"));
     EXPECT_FALSE(written("fancyButton").has("Down"));
     EXPECT_EQ(written("fancyButton").value("AllowAllUp"), "true");
+}
+
+TEST_F(DesignerForm, theFancyButtonsEnabledIsNotOffered)
+{
+    auto *sheet = qt_extension<QDesignerPropertySheetExtension *>(
+        DesignerCore::core->extensionManager(), widget("fancyButton"));
+    ASSERT_NE(sheet, nullptr);
+    const int index = sheet->indexOf("enabled");
+    EXPECT_TRUE(index < 0 || !sheet->isVisible(index));
+    EXPECT_FALSE(written("fancyButton").has("enabled"));
+}
+
+TEST_F(DesignerForm, aGlyphWhoseFileIsMissingKeepsItsReference)
+{
+    const QString missing = QStringLiteral("/nonexistent/moved/glyph.png");
+    QString contents = formOf({"corvanel::TFancyButton"});
+    contents.replace("</rect></property>\n  </widget>",
+                     "</rect></property>\n   <property name=\"Glyph\"><pixmap>" + missing +
+                         "</pixmap></property>\n  </widget>");
+    ASSERT_TRUE(form->setContents(contents));
+    QCoreApplication::processEvents();
+    set("fancyButton", "GroupIndex", 2); // a change makes the plugin look again
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->contents().contains(missing)) << form->contents().toStdString();
+}
+
+// A control dropped from the widget box takes the size its template gives,
+// and an empty one still shows where it is.
+TEST(DesignerPlugin, templatesGiveEveryControlASensibleSize)
+{
+    for (QDesignerCustomWidgetInterface *w : pluginWidgets()) {
+        SCOPED_TRACE(w->name().toStdString());
+        const QString xml = w->domXml();
+        const auto number = [&](const char *tag) {
+            const QRegularExpression re(QStringLiteral("<%1>(\\d+)</%1>").arg(tag));
+            return re.match(xml).captured(1).toInt();
+        };
+        const std::unique_ptr<QWidget> probe(w->createWidget(nullptr));
+        const QSize hint = probe->sizeHint();
+        EXPECT_GE(number("width"), std::max(hint.width(), 20));
+        EXPECT_GE(number("height"), std::max(hint.height(), 16));
+    }
+}
+
+TEST_F(DesignerForm, emptyControlsShowAnOutlineWhileDesigned)
+{
+    for (const char *name : {"fancyButton", "animatedLabel"}) {
+        SCOPED_TRACE(name);
+        QWidget *w = widget(name);
+        for (qreal dpr : {1.0, 2.0}) {
+            QImage image(w->size() * dpr, QImage::Format_RGB32);
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::white);
+            w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            bool inked = false;
+            for (int x = 0; x < image.width() && !inked; ++x)
+                inked = image.pixel(x, 0) != qRgb(255, 255, 255);
+            EXPECT_TRUE(inked) << dpr;
+        }
+    }
 }
