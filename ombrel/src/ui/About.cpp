@@ -41,4 +41,9 @@ void TAboutBox::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+QString TAboutBox::Version() const
+{
+    return m_ui->VersionLabel1->GetVersion();
+}
+
 } // namespace ombrel

@@ -27,7 +27,8 @@ public:
     explicit TAboutBox(QWidget *parent = nullptr);
     ~TAboutBox() override;
 
-    Ui::TAboutBox &Form() noexcept { return *m_ui; }
+    // The version the box shows, as its version label read it.
+    QString Version() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

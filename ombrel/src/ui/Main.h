@@ -47,7 +47,6 @@ public:
     ~TMainForm() override;
 
     GameController &Controller() noexcept { return *m_controller; }
-    Ui::TMainForm &Form() noexcept { return *m_ui; }
     QWidget *PaintBox() const;
     void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
     QTimer &MoveTimer() noexcept { return m_moveTimer; }

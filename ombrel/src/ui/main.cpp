@@ -4,7 +4,6 @@
 #include "About.h"
 #include "BoardPictures.h"
 #include "OmbrelApplication.h"
-#include "ui_About.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -41,7 +40,7 @@ int CheckInstallation(const ombrel::TMainForm &window)
 {
     QTextStream out(stdout);
     const QString help = ombrel::TMainForm::HelpFilePath();
-    const QString version = window.AboutBox().Form().VersionLabel1->GetVersion();
+    const QString version = window.AboutBox().Version();
     out << "help: " << (help.isEmpty() ? "not found" : help) << '\n';
     out << "version: " << (version.isEmpty() ? "not found" : version) << '\n';
     return help.isEmpty() || version.isEmpty() ? 1 : 0;

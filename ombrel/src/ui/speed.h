@@ -36,7 +36,6 @@ public:
     void SetSpeed(int value);
     int GetSpeed() const;
 
-    Ui::TSpeedDlg &Form() noexcept { return *m_ui; }
 
 public slots:
     void TrackBar1Change(int position);

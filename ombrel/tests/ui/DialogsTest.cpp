@@ -4,8 +4,6 @@
 #include "MainFormFixture.h"
 #include <corvanel/Version.h>
 #include "speed.h"
-#include "ui_About.h"
-#include "ui_speed.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -50,18 +48,18 @@ protected:
         Opened seen;
         whileModal([&](QDialog &dialog) {
             auto &speed = static_cast<TSpeedDlg &>(dialog);
-            seen = {speed.GetSpeed(), speed.Form().Label1->text()};
+            seen = {speed.GetSpeed(), ombrel::test::SpeedParts(speed).Label1->text()};
             if (moveTo >= 0)
-                speed.Form().TrackBar1->setValue(moveTo);
+                ombrel::test::SpeedParts(speed).TrackBar1->setValue(moveTo);
             leave(speed);
         });
         ui().SpeedAction->trigger();
         return seen;
     }
-    static void pressOk(TSpeedDlg &dialog) { QTest::mouseClick(dialog.Form().OK, Qt::LeftButton); }
+    static void pressOk(TSpeedDlg &dialog) { QTest::mouseClick(ombrel::test::SpeedParts(dialog).OK, Qt::LeftButton); }
     static void pressCancel(TSpeedDlg &dialog)
     {
-        QTest::mouseClick(dialog.Form().Cancel, Qt::LeftButton);
+        QTest::mouseClick(ombrel::test::SpeedParts(dialog).Cancel, Qt::LeftButton);
     }
     int interval() { return form->MoveTimer().interval(); }
 };
@@ -82,22 +80,22 @@ TEST(SpeedDlgForm, numberFollowsTheBarAndStaysInRange)
 {
     TSpeedDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Set speed");
-    EXPECT_TRUE(dialog.Form().TrackBar1->toolTip().isEmpty()); // the bar has no hint
-    EXPECT_EQ(dialog.Form().TrackBar1->pageStep(), 20);
-    EXPECT_EQ(dialog.Form().TrackBar1->tickInterval(), 5);
-    EXPECT_EQ(dialog.Form().TrackBar1->tickPosition(), QSlider::TicksBelow);
-    EXPECT_TRUE(dialog.Form().OK->isDefault());
+    EXPECT_TRUE(ombrel::test::SpeedParts(dialog).TrackBar1->toolTip().isEmpty()); // the bar has no hint
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->pageStep(), 20);
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->tickInterval(), 5);
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->tickPosition(), QSlider::TicksBelow);
+    EXPECT_TRUE(ombrel::test::SpeedParts(dialog).OK->isDefault());
     dialog.SetSpeed(37);
     EXPECT_EQ(dialog.GetSpeed(), 37);
-    EXPECT_EQ(dialog.Form().Label1->text(), "37");
-    QTest::keyClick(dialog.Form().TrackBar1, Qt::Key_PageUp);
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).Label1->text(), "37");
+    QTest::keyClick(ombrel::test::SpeedParts(dialog).TrackBar1, Qt::Key_PageUp);
     EXPECT_EQ(dialog.GetSpeed(), 57);
-    EXPECT_EQ(dialog.Form().Label1->text(), "57");
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).Label1->text(), "57");
     dialog.SetSpeed(250);
     EXPECT_EQ(dialog.GetSpeed(), 100);
-    EXPECT_EQ(dialog.Form().Label1->text(), "100");
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).Label1->text(), "100");
     dialog.SetSpeed(-3);
-    EXPECT_EQ(dialog.Form().Label1->text(), "0");
+    EXPECT_EQ(ombrel::test::SpeedParts(dialog).Label1->text(), "0");
 }
 
 TEST_F(SpeedDialog, firstOpeningShowsEightyAndOkKeepsTheInterval)
@@ -158,7 +156,7 @@ class AboutBoxTest : public MainFormFixture
 
 TEST_F(AboutBoxTest, showsTheProgramsOwnVersionAndTheLink)
 {
-    Ui::TAboutBox &about = form->AboutBox().Form();
+    const ombrel::test::AboutParts about(form->AboutBox());
     EXPECT_EQ(form->AboutBox().windowTitle(), "About Ombrel");
     EXPECT_EQ(about.ProductName->text(), "Ombrel");
     EXPECT_EQ(about.VersionLabel1->text(), "Version " OMBREL_VERSION_TEXT);
@@ -175,7 +173,7 @@ TEST_F(AboutBoxTest, showsTheProgramsOwnVersionAndTheLink)
 // light below and right), the inner one raised (the other way round).
 TEST_F(AboutBoxTest, panelHasALoweredOuterAndARaisedInnerBevel)
 {
-    QFrame *panel = form->AboutBox().Form().Panel1;
+    QFrame *panel = ombrel::test::AboutParts(form->AboutBox()).Panel1;
     form->AboutBox().ensurePolished();
     panel->resize(281, 129);
     const QImage image = panel->grab().toImage();
@@ -197,7 +195,7 @@ TEST_F(AboutBoxTest, panelHasALoweredOuterAndARaisedInnerBevel)
 
 TEST_F(AboutBoxTest, helpAboutShowsTheSameBoxEveryTime)
 {
-    Ui::TAboutBox &about = form->AboutBox().Form();
+    const ombrel::test::AboutParts about(form->AboutBox());
     for (int round = 0; round < 2; ++round) {
         QString shown;
         whileModal([&](QDialog &dialog) {
@@ -218,7 +216,7 @@ TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
         opened.append(url);
         return true;
     });
-    Ui::TAboutBox &about = form->AboutBox().Form();
+    const ombrel::test::AboutParts about(form->AboutBox());
     bool stillOpen = false;
     whileModal([&](QDialog &dialog) {
         QTest::mousePress(about.URLStatic1, Qt::LeftButton);

@@ -6,7 +6,7 @@
 
 #include "BoardGeometry.h"
 #include "Main.h"
-#include "ui_Main.h"
+#include "WindowParts.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -34,6 +34,7 @@ protected:
             messages.push_back({text, caption, buttons, icon});
             return buttons == ombrel::MessageButtons::Ok ? ombrel::MessageAnswer::Ok : answer;
         });
+        parts = std::make_unique<ombrel::test::MainParts>(*form);
         form->show();
         // Window shortcuts (H, Space) only reach an active window.
         QApplication::setActiveWindow(form.get());
@@ -41,7 +42,7 @@ protected:
     }
 
     ombrel::GameController &game() { return form->Controller(); }
-    Ui::TMainForm &ui() { return form->Form(); }
+    ombrel::test::MainParts &ui() { return *parts; }
     QString status() { return ui().StatusLine->currentMessage(); }
 
     // Centre of a house's cell on the paint box.
@@ -66,6 +67,7 @@ protected:
     }
 
     std::unique_ptr<ombrel::TMainForm> form;
+    std::unique_ptr<ombrel::test::MainParts> parts;
     std::vector<ShownMessage> messages;
     ombrel::MessageAnswer answer = ombrel::MessageAnswer::No;
 };
