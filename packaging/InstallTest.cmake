@@ -8,13 +8,7 @@
 # that no binary names a path of the build machine.
 # cmake -DBUILD_DIR=… -DSOURCE_DIR=… -DWORK_DIR=… -DVERSION=… -DLIBDIR=… -DPLUGIN_DIR=…
 #       -DCOMPONENTS=… -P InstallTest.cmake
-function(run step)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0)
-        message(FATAL_ERROR "${step} failed (${rc}):\n${out}\n${err}")
-    endif()
-    set(output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(app example.corvanel.Ombrel)
 set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.2 share/doc/libcorvanel2/copyright)

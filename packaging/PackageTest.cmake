@@ -5,13 +5,7 @@
 # fails the test, warnings are printed. Then checks that each package holds
 # the files it promises.
 # cmake -DBUILD_DIR=… -DPACKAGES=name;… -P PackageTest.cmake
-function(run step)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0)
-        message(FATAL_ERROR "${step} failed (${rc}):\n${out}\n${err}")
-    endif()
-    set(output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(dir "${BUILD_DIR}/packages")
 file(REMOVE_RECURSE "${dir}")
