@@ -39,6 +39,7 @@ void RegistryStore::load(const QList<RegistryFileKey> &keys)
             continue;
         segments.first() = rootSpelling(segments.first());
         const KeyId key = create(kTop, segments, false);
+        m_keys[key].valueIndex.reserve(m_keys[key].values.size() + fileKey.values.size());
         for (const auto &[name, value] : fileKey.values)
             setValue(key, name, value);
     }

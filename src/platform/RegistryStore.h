@@ -16,7 +16,7 @@ namespace corvanel {
 // is read: finding a key is one hash look-up per level, a value one more.
 // Names are matched case-insensitively and keep the spelling they first came
 // with; the roots' short names (HKCU, ...) in a file mean the full ones.
-class RegistryStore
+class CORVANEL_EXPORT RegistryStore
 {
 public:
     using KeyId = qsizetype;

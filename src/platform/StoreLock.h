@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
+#include "corvanel_export.h"
+
 #include <QString>
 
 namespace corvanel {
@@ -12,7 +14,7 @@ namespace corvanel {
 // never wait, since a store is only ever replaced whole. A writer waits at
 // most kTimeoutMs for another one and then gives up. A private lock file
 // (mode 0600) keeps other users from holding a per-user store's lock.
-class StoreLock
+class CORVANEL_EXPORT StoreLock
 {
 public:
     static constexpr int kTimeoutMs = 3000;
