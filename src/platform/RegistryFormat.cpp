@@ -57,10 +57,12 @@ QString decodeText(QByteArrayView bytes)
     return text;
 }
 
+// A lone surrogate becomes U+FFFD here, as it would when written as UTF-8,
+// so that what was read is what a rewrite keeps.
 QString fromUtf16(QByteArrayView bytes)
 {
-    return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()),
-                              bytes.size() / 2);
+    QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
+    return utf16(bytes.first(bytes.size() & ~qsizetype(1)));
 }
 
 // The file's lines without their line ends. 8-bit files are decoded line by
