@@ -33,12 +33,24 @@ void RegistryStore::load(const QList<RegistryFileKey> &keys)
 {
     m_keys.clear();
     m_keys.append(Key{});
+    // Files list a key's subkeys right after it: a section below the one
+    // before is created from there, so deep trees load in one pass.
+    QStringList previous;
+    KeyId previousKey = kTop;
     for (const RegistryFileKey &fileKey : keys) {
         QStringList segments = fileKey.path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
         if (segments.isEmpty())
             continue;
         segments.first() = rootSpelling(segments.first());
-        const KeyId key = create(kTop, segments, false);
+        const bool below = !previous.isEmpty() && segments.size() > previous.size() &&
+                           std::equal(previous.begin(), previous.end(), segments.begin(),
+                                      [](const QString &x, const QString &y) {
+                                          return x.compare(y, Qt::CaseInsensitive) == 0;
+                                      });
+        const KeyId key = below ? create(previousKey, segments.mid(previous.size()), false)
+                                : create(kTop, segments, false);
+        previous = segments;
+        previousKey = key;
         m_keys[key].valueIndex.reserve(m_keys[key].values.size() + fileKey.values.size());
         for (const auto &[name, value] : fileKey.values)
             setValue(key, name, value);

@@ -165,6 +165,7 @@ bool TRegistry::refresh()
     auto store = std::make_unique<RegistryStore>();
     store->load(RegistryFormat::parse(bytes));
     m_store = std::move(store);
+    ++m_generation;
     m_stamp = stamp;
     m_storeFile = fileName;
     return true;
@@ -174,6 +175,9 @@ bool TRegistry::open(const QString &key, bool canCreate, Access access)
 {
     // Writes to the key open so far stay pending, as with lazy writing: they
     // go out with the next Flush() or CloseKey(), together with this key's.
+    const std::optional<qsizetype> previous = m_key;
+    const QStringList previousPath = m_path;
+    const quint64 generation = m_generation;
     m_key.reset();
     m_path.clear();
     m_writable = false;
@@ -182,11 +186,21 @@ bool TRegistry::open(const QString &key, bool canCreate, Access access)
         return fail(QStringLiteral("Invalid key name \"%1\".").arg(key));
     if (!refresh())
         return false;
+    // A key below the one open before is looked up from there: walking a
+    // deep tree level by level then costs one step per level.
+    const bool below = previous && generation == m_generation &&
+                       segments.size() >= previousPath.size() &&
+                       std::equal(previousPath.begin(), previousPath.end(), segments.begin(),
+                                  [](const QString &a, const QString &b) {
+                                      return a.compare(b, Qt::CaseInsensitive) == 0;
+                                  });
     const bool writable = access == Access::All && storeWritable(m_storeFile);
     if (access == Access::All && !writable)
         return fail(QStringLiteral("Cannot write to %1.").arg(m_storeFile));
     const QStringList path = fullPath(segments);
-    std::optional<RegistryStore::KeyId> found = m_store->find(RegistryStore::kTop, path);
+    std::optional<RegistryStore::KeyId> found =
+        below ? m_store->find(*previous, segments.mid(previousPath.size()))
+              : m_store->find(RegistryStore::kTop, path);
     if (!found && !(canCreate && writable))
         return fail(QStringLiteral("The key %1 does not exist.").arg(path.join(QLatin1Char('\\'))));
     m_writable = writable;
@@ -212,6 +226,7 @@ void TRegistry::DiscardChanges()
 {
     m_changes.clear();
     m_store.reset(); // holds the dropped writes; read afresh when needed
+    ++m_generation;
     m_key.reset();
     m_path.clear();
     m_writable = false;
@@ -247,6 +262,7 @@ bool TRegistry::commit()
         return fail(error);
     m_changes.clear();
     m_store = std::move(fresh);
+    ++m_generation;
     m_stamp = SafeFile::stampOf(fileName);
     m_storeFile = fileName;
     if (m_key) {

@@ -148,6 +148,7 @@ private:
     bool m_lazyWrite = true;
     bool m_writable = false;
     std::unique_ptr<RegistryStore> m_store;
+    quint64 m_generation = 0; // counts the snapshots m_store has held
     SafeFile::Stamp m_stamp;
     QString m_storeFile;
     std::optional<qsizetype> m_key;
