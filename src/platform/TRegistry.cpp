@@ -266,11 +266,10 @@ bool TRegistry::commit()
     m_stamp = SafeFile::stampOf(fileName);
     m_storeFile = fileName;
     if (m_key) {
-        // Another process may have deleted the key meanwhile; it is back now
-        // only if this one wrote to it.
-        const QStringList path = fullPath(m_path);
-        m_key = m_store->find(RegistryStore::kTop, path)
-                    .value_or(m_store->create(RegistryStore::kTop, path));
+        // The open key is gone when it was deleted, here or by another process.
+        m_key = m_store->find(RegistryStore::kTop, fullPath(m_path));
+        if (!m_key)
+            m_path.clear();
     }
     return true;
 }
