@@ -57,12 +57,19 @@ QString decodeText(QByteArrayView bytes)
     return text;
 }
 
-// A lone surrogate becomes U+FFFD here, as it would when written as UTF-8,
-// so that what was read is what a rewrite keeps.
+// A lone surrogate cannot be written as UTF-8: it becomes U+FFFD here
+// already, so that what was read is what a rewrite keeps.
 QString fromUtf16(QByteArrayView bytes)
 {
     QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
-    return utf16(bytes.first(bytes.size() & ~qsizetype(1)));
+    QString text = utf16(bytes.first(bytes.size() & ~qsizetype(1)));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
 }
 
 // The file's lines without their line ends. 8-bit files are decoded line by

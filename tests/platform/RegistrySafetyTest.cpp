@@ -113,6 +113,21 @@ TEST_F(Store, aStrayByteChangesOnlyTheValueThatHoldsItAndTextSurvivesAWrite)
     EXPECT_EQ(read("S", "c"), QString(QChar(0xFEFF)) + "A" + QChar(0));
 }
 
+TEST(StoreText, utf16FilesKeepALeadingByteOrderMarkAndLoseNoLoneSurrogateSilently)
+{
+    const QString text =
+        QString("Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\X]\r\n"
+                "\"e\"=hex(1):ff,fe,41,00,00,00\r\n\"s\"=\"a") +
+        QChar(0xDD10) + "\"\r\n";
+    QByteArray file("\xFF\xFE");
+    file.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const QList<corvanel::RegistryFileKey> keys = RegistryFormat::parse(file);
+    ASSERT_EQ(keys.size(), 1);
+    ASSERT_EQ(keys[0].values.size(), 2);
+    EXPECT_EQ(keys[0].values[0].second.text, QString(QChar(0xFEFF)) + "A");
+    EXPECT_EQ(keys[0].values[1].second.text, QString("a") + QChar(QChar::ReplacementCharacter));
+}
+
 TEST_F(Store, sectionsRootsAndDwordsAreReadTheWayTheRegistryMeansThem)
 {
     store.write("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\A]\n\"x\"=\"old\"\n"
