@@ -7,12 +7,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <utility>
-
-class QIODevice;
 
 namespace corvanel {
 
@@ -55,8 +52,7 @@ struct CORVANEL_EXPORT RegistryFileKey
     QList<std::pair<QString, RegistryValue>> values;
 };
 
-// The registry's export file format (REGEDIT4) and its use as a QSettings
-// format.
+// The registry's export file format (REGEDIT4).
 //
 // Files are written as UTF-8 with LF line ends: a header line "REGEDIT4", then
 // one "[path]" section per key followed by its values:
@@ -64,8 +60,15 @@ struct CORVANEL_EXPORT RegistryFileKey
 //   "0"="D:\\a\\one.txt"          (\\ and \" are the only escapes)
 //   "Path"=hex(2):25,48,4f,4d,45,25,00   (REG_EXPAND_SZ: UTF-8 bytes and a zero)
 // Strings holding control characters go out as hex(1) so that every line stays
-// one line. Reading also accepts CR LF, Latin-1 text and the UTF-16 files of
-// "Windows Registry Editor Version 5.00".
+// one line. Names cannot be written that way, so a key or value name holding
+// a control character is not a valid name (see isValidKeyName and
+// isValidValueName) and is refused before it reaches a file; a file line
+// holding such a name is skipped as damaged.
+//
+// Reading accepts CR LF and the UTF-16 files of "Windows Registry Editor
+// Version 5.00". Each line is decoded on its own: UTF-8 where it is valid,
+// Latin-1 where it is not, so a stray byte changes nothing but the line that
+// holds it. "dword:" takes one to eight hex digits; writing always gives eight.
 //
 // Reading is forgiving on purpose: a damaged line is reported and skipped, and
 // the values that could be parsed are kept, so a truncated file still yields
@@ -75,23 +78,23 @@ struct CORVANEL_EXPORT RegistryFileKey
 class CORVANEL_EXPORT RegistryFormat
 {
 public:
+    // Bounds of the registry itself: a key name up to 255 characters, a value
+    // name up to 16,383.
+    static constexpr qsizetype kMaxKeyName = 255;
+    static constexpr qsizetype kMaxValueName = 16383;
+
     static QList<RegistryFileKey> parse(const QByteArray &file, QStringList *errors = nullptr);
     static QByteArray serialize(const QList<RegistryFileKey> &keys);
 
-    // The format registered with QSettings (on first use). Its settings keys
-    // are the encoded key path segments joined with "/", then a leaf that is
-    // either valueEntry(name) for a value or keyMarker() for the key itself,
-    // so that empty keys exist and value names never meet subkey names.
-    static QSettings::Format settingsFormat();
-    static QString encodeName(const QString &name);
-    static QString decodeName(const QString &encoded);
-    static QString valueEntry(const QString &valueName);
-    static bool isValueEntry(const QString &leaf);
-    static QString valueNameOf(const QString &leaf);
-    static QString keyMarker();
+    // One level of a key path: not empty, no backslash, no control character.
+    static bool isValidKeyName(QStringView name);
+    // A value name (empty for the default value): no control character.
+    static bool isValidValueName(QStringView name);
 
-    static bool readSettings(QIODevice &device, QSettings::SettingsMap &map);
-    static bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map);
+    // Orders names the way a reader expects, "2" before "10", ignoring case;
+    // a strict weak order on all strings (names equal but for case or leading
+    // zeros are told apart by their code units).
+    static int compareNames(QStringView a, QStringView b);
 };
 
 } // namespace corvanel

@@ -3,7 +3,6 @@
 #include <corvanel/RegistryFormat.h>
 
 #include <QHash>
-#include <QIODevice>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -47,77 +46,92 @@ const QLatin1StringView kHeader4("REGEDIT4");
 const QLatin1StringView kHeader5("Windows Registry Editor Version 5.00");
 constexpr int kLineWidth = 80;
 
-QString decodeText(const QByteArray &bytes)
+// UTF-8 where the bytes are valid UTF-8, else Latin-1; a U+FEFF in the text
+// is kept as a character.
+QString decodeText(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (utf8.hasError())
         return QString::fromLatin1(bytes);
     return text;
 }
 
-QString decodeFile(const QByteArray &file)
+// A lone surrogate cannot be written as UTF-8: it becomes U+FFFD here
+// already, so that what was read is what a rewrite keeps.
+QString fromUtf16(QByteArrayView bytes)
 {
-    if (file.startsWith("\xFF\xFE")) {
-        const QByteArray body = file.mid(2);
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(body.constData()),
-                                  body.size() / 2);
+    QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf16(bytes.first(bytes.size() & ~qsizetype(1)));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
     }
-    if (file.startsWith("\xEF\xBB\xBF"))
-        return decodeText(file.mid(3));
-    return decodeText(file);
-}
-
-QString stripTrailingZeros(QString text)
-{
-    while (text.endsWith(QChar(0)))
-        text.chop(1);
     return text;
 }
 
-// The text of a hex(1) or hex(2) value: UTF-16 in version 5 files, 8-bit text
-// in REGEDIT4 files.
-QString textOfBytes(const QByteArray &bytes, bool utf16)
+// The file's lines without their line ends. 8-bit files are decoded line by
+// line, so that one stray byte cannot change how the other lines read.
+QStringList decodeLines(const QByteArray &file)
 {
-    if (utf16)
-        return stripTrailingZeros(QString::fromUtf16(
-            reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2));
-    return stripTrailingZeros(decodeText(bytes));
+    QStringList lines;
+    if (file.startsWith("\xFF\xFE")) {
+        lines = fromUtf16(QByteArrayView(file).sliced(2)).split(QLatin1Char('\n'));
+    } else {
+        QByteArrayView body(file);
+        if (body.startsWith("\xEF\xBB\xBF"))
+            body = body.sliced(3);
+        qsizetype from = 0;
+        while (from <= body.size()) {
+            qsizetype end = body.indexOf('\n', from);
+            if (end < 0)
+                end = body.size();
+            lines.append(decodeText(body.sliced(from, end - from)));
+            from = end + 1;
+        }
+    }
+    for (QString &line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    return lines;
 }
 
-// Orders value names the way a reader expects: "2" before "10".
-int compareNatural(const QString &a, const QString &b)
+// The text of a hex(1) or hex(2) value without its terminating zero (any
+// further zeros belong to the text): UTF-16 in version 5 files, 8-bit text in
+// REGEDIT4 files. False when the terminating zero is missing.
+bool textOfBytes(const QByteArray &bytes, bool utf16, QString &text)
 {
-    qsizetype i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            qsizetype ei = i, ej = j;
-            while (ei < a.size() && a[ei].isDigit())
-                ++ei;
-            while (ej < b.size() && b[ej].isDigit())
-                ++ej;
-            QStringView na = QStringView(a).mid(i, ei - i), nb = QStringView(b).mid(j, ej - j);
-            while (na.size() > 1 && na.front() == QLatin1Char('0'))
-                na = na.mid(1);
-            while (nb.size() > 1 && nb.front() == QLatin1Char('0'))
-                nb = nb.mid(1);
-            if (na.size() != nb.size())
-                return na.size() < nb.size() ? -1 : 1;
-            if (const int c = na.compare(nb); c != 0)
-                return c;
-            i = ei;
-            j = ej;
-            continue;
-        }
-        const char32_t ca = a[i].toCaseFolded().unicode(), cb = b[j].toCaseFolded().unicode();
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-        ++i;
-        ++j;
+    if (utf16) {
+        if (bytes.size() < 2 || bytes.size() % 2 != 0 || !bytes.endsWith(QByteArray(2, '\0')))
+            return false;
+        text = fromUtf16(QByteArrayView(bytes).chopped(2));
+        return true;
     }
-    if (i < a.size() || j < b.size())
-        return i < a.size() ? 1 : -1;
-    return a.compare(b);
+    if (!bytes.endsWith('\0'))
+        return false;
+    text = decodeText(QByteArrayView(bytes).chopped(1));
+    return true;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isHexDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return isAsciiDigit(c) || (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    });
+}
+
+bool hasControl(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
 class Parser
@@ -125,12 +139,8 @@ class Parser
 public:
     explicit Parser(QStringList *errors) : m_errors(errors) {}
 
-    QList<RegistryFileKey> run(const QString &text)
+    QList<RegistryFileKey> run(const QStringList &lines)
     {
-        QStringList lines = text.split(QLatin1Char('\n'));
-        for (QString &line : lines)
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
         bool headerSeen = false;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString line = lines[i].trimmed();
@@ -179,6 +189,11 @@ private:
             error(lineNo, QStringLiteral("empty key name"));
             return;
         }
+        if (!std::all_of(segments.begin(), segments.end(),
+                         [](const QString &s) { return RegistryFormat::isValidKeyName(s); })) {
+            error(lineNo, QStringLiteral("invalid key name"));
+            return;
+        }
         const QString path = segments.join(QLatin1Char('\\'));
         const QString folded = path.toCaseFolded();
         auto it = m_index.constFind(folded);
@@ -189,6 +204,7 @@ private:
         m_current = int(m_keys.size());
         m_index.insert(folded, m_current);
         m_keys.append(RegistryFileKey{path, {}});
+        m_valueIndex.append(QHash<QString, qsizetype>());
     }
 
     // Reads a quoted string starting at `pos` (at the opening quote); leaves
@@ -225,11 +241,9 @@ private:
             return true;
         for (const QString &raw : list.split(QLatin1Char(','))) {
             const QString item = raw.trimmed();
-            bool ok = false;
-            const uint byte = item.toUInt(&ok, 16);
-            if (!ok || item.size() != 2)
+            if (item.size() != 2 || !isHexDigits(item))
                 return false;
-            out.append(char(byte));
+            out.append(char(item.toUInt(nullptr, 16)));
         }
         return true;
     }
@@ -244,6 +258,10 @@ private:
             pos = 1;
         } else if (!line.startsWith(QLatin1Char('"')) || !quoted(line, pos, name)) {
             error(lineNo, QStringLiteral("not a value"));
+            return;
+        }
+        if (!RegistryFormat::isValidValueName(name)) {
+            error(lineNo, QStringLiteral("invalid value name"));
             return;
         }
         skipBlanks(line, pos);
@@ -266,16 +284,18 @@ private:
             }
         }
         RegistryValue v;
-        if (!typedData(lineNo, data, v))
+        if (!typedData(lineNo, data, i + 1 < lines.size(), v))
             return;
         if (m_current < 0) {
             error(lineNo, QStringLiteral("value outside a valid key"));
             return;
         }
-        store(m_keys[m_current], name, v);
+        store(name, v);
     }
 
-    bool typedData(qsizetype lineNo, const QString &data, RegistryValue &v)
+    // `lineEnded`: the line was followed by a line end, so a short dword is
+    // the whole number and not what is left of a truncated file.
+    bool typedData(qsizetype lineNo, const QString &data, bool lineEnded, RegistryValue &v)
     {
         if (data.startsWith(QLatin1Char('"'))) {
             qsizetype pos = 0;
@@ -289,13 +309,11 @@ private:
         }
         if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
             const QString digits = data.mid(6).trimmed();
-            bool ok = false;
-            const uint number = digits.toUInt(&ok, 16);
-            if (!ok || digits.size() != 8) {
+            if (digits.size() > 8 || !isHexDigits(digits) || (digits.size() < 8 && !lineEnded)) {
                 error(lineNo, QStringLiteral("damaged dword"));
                 return false;
             }
-            v = RegistryValue::fromDWord(number);
+            v = RegistryValue::fromDWord(digits.toUInt(nullptr, 16));
             return true;
         }
         if (data == QLatin1String("-")) {
@@ -313,8 +331,9 @@ private:
             list = data.mid(4);
         } else if (data.startsWith(QLatin1String("hex("), Qt::CaseInsensitive)) {
             const qsizetype close = data.indexOf(QLatin1String("):"));
-            bool ok = false;
-            type = close > 4 ? data.mid(4, close - 4).toUInt(&ok, 16) : 0;
+            const QString code = close > 4 ? data.mid(4, close - 4) : QString();
+            bool ok = code.size() <= 8 && isHexDigits(code);
+            type = ok ? code.toUInt(&ok, 16) : 0;
             if (!ok) {
                 error(lineNo, QStringLiteral("damaged value type"));
                 return false;
@@ -330,12 +349,11 @@ private:
             return false;
         }
         if (type == RegistryValue::TypeString || type == RegistryValue::TypeExpandString) {
-            if (!bytes.endsWith('\0')) {
+            if (!textOfBytes(bytes, m_utf16, v.text)) {
                 error(lineNo, QStringLiteral("string without its terminating zero"));
                 return false;
             }
             v.type = type;
-            v.text = textOfBytes(bytes, m_utf16);
         } else if (type == RegistryValue::TypeDWord) {
             if (bytes.size() != 4) {
                 error(lineNo, QStringLiteral("damaged dword"));
@@ -350,20 +368,23 @@ private:
         return true;
     }
 
-    static void store(RegistryFileKey &key, const QString &name, const RegistryValue &v)
+    void store(const QString &name, const RegistryValue &v)
     {
-        for (auto &[existing, value] : key.values) {
-            if (existing.compare(name, Qt::CaseInsensitive) == 0) {
-                value = v;
-                return;
-            }
+        RegistryFileKey &key = m_keys[m_current];
+        QHash<QString, qsizetype> &index = m_valueIndex[m_current];
+        const QString folded = name.toCaseFolded();
+        if (const auto it = index.constFind(folded); it != index.constEnd()) {
+            key.values[*it].second = v;
+            return;
         }
+        index.insert(folded, key.values.size());
         key.values.append({name, v});
     }
 
     QStringList *m_errors;
     QList<RegistryFileKey> m_keys;
     QHash<QString, int> m_index;
+    QList<QHash<QString, qsizetype>> m_valueIndex;
     int m_current = -1;
     bool m_utf16 = false;
 };
@@ -431,37 +452,11 @@ QString valueLine(const QString &name, const RegistryValue &v)
     }
 }
 
-RegistryValue valueOfVariant(const QVariant &variant)
-{
-    if (variant.metaType() == QMetaType::fromType<RegistryValue>())
-        return variant.value<RegistryValue>();
-    switch (variant.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Bool:
-        return RegistryValue::fromDWord(variant.toUInt());
-    case QMetaType::QByteArray:
-        return RegistryValue::fromBytes(RegistryValue::TypeBinary, variant.toByteArray());
-    default:
-        return RegistryValue::fromString(variant.toString());
-    }
-}
-
-bool lessBySegments(const RegistryFileKey &a, const RegistryFileKey &b)
-{
-    const QStringList sa = a.path.split(QLatin1Char('\\'));
-    const QStringList sb = b.path.split(QLatin1Char('\\'));
-    for (qsizetype k = 0; k < std::min(sa.size(), sb.size()); ++k)
-        if (const int c = sa[k].compare(sb[k], Qt::CaseInsensitive); c != 0)
-            return c < 0;
-    return sa.size() < sb.size();
-}
-
 } // namespace
 
 QList<RegistryFileKey> RegistryFormat::parse(const QByteArray &file, QStringList *errors)
 {
-    return Parser(errors).run(decodeFile(file));
+    return Parser(errors).run(decodeLines(file));
 }
 
 QByteArray RegistryFormat::serialize(const QList<RegistryFileKey> &keys)
@@ -476,109 +471,55 @@ QByteArray RegistryFormat::serialize(const QList<RegistryFileKey> &keys)
     return out.toUtf8();
 }
 
-QSettings::Format RegistryFormat::settingsFormat()
+bool RegistryFormat::isValidKeyName(QStringView name)
 {
-    static const QSettings::Format format = QSettings::registerFormat(
-        QStringLiteral("reg"), &RegistryFormat::readSettings, &RegistryFormat::writeSettings);
-    return format;
+    return !name.isEmpty() && name.size() <= kMaxKeyName && !name.contains(QLatin1Char('\\')) &&
+           !hasControl(name);
 }
 
-QString RegistryFormat::encodeName(const QString &name)
+bool RegistryFormat::isValidValueName(QStringView name)
 {
-    QString out;
-    out.reserve(name.size());
-    for (const QChar c : name) {
-        if (c == QLatin1Char('%') || c == QLatin1Char('/') || c == QLatin1Char('\\') ||
-            c == QLatin1Char('='))
-            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
-        else
-            out += c;
-    }
-    return out;
+    return name.size() <= kMaxValueName && !hasControl(name);
 }
 
-QString RegistryFormat::decodeName(const QString &encoded)
+// Runs of ASCII digits compare by their numeric value, everything else by its
+// case-folded code units; a digit run against another character compares as
+// its first digit, which is consistent because the ASCII digits are one
+// contiguous block. Other scripts' digits are plain characters here: they
+// have no place in that block. Names that tie are ordered by their code units.
+int RegistryFormat::compareNames(QStringView a, QStringView b)
 {
-    QString out;
-    out.reserve(encoded.size());
-    for (qsizetype i = 0; i < encoded.size(); ++i) {
-        if (encoded[i] == QLatin1Char('%') && i + 2 < encoded.size()) {
-            bool ok = false;
-            const uint code = encoded.mid(i + 1, 2).toUInt(&ok, 16);
-            if (ok) {
-                out += QChar(char16_t(code));
-                i += 2;
-                continue;
-            }
-        }
-        out += encoded[i];
-    }
-    return out;
-}
-
-QString RegistryFormat::valueEntry(const QString &valueName)
-{
-    return QLatin1Char('=') + encodeName(valueName);
-}
-
-bool RegistryFormat::isValueEntry(const QString &leaf)
-{
-    return leaf.startsWith(QLatin1Char('='));
-}
-
-QString RegistryFormat::valueNameOf(const QString &leaf)
-{
-    return decodeName(leaf.mid(1));
-}
-
-QString RegistryFormat::keyMarker()
-{
-    // Encoded names never hold a '%' that is not followed by two hex digits.
-    return QStringLiteral("%K");
-}
-
-bool RegistryFormat::readSettings(QIODevice &device, QSettings::SettingsMap &map)
-{
-    for (const RegistryFileKey &key : parse(device.readAll())) {
-        QStringList segments = key.path.split(QLatin1Char('\\'));
-        for (QString &segment : segments)
-            segment = encodeName(segment);
-        const QString group = segments.join(QLatin1Char('/')) + QLatin1Char('/');
-        map.insert(group + keyMarker(), 1);
-        for (const auto &[name, value] : key.values)
-            map.insert(group + valueEntry(name), QVariant::fromValue(value));
-    }
-    // Always true: QSettings would otherwise drop everything that was read.
-    return true;
-}
-
-bool RegistryFormat::writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QList<RegistryFileKey> keys;
-    QHash<QString, qsizetype> index;
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-        const qsizetype slash = it.key().lastIndexOf(QLatin1Char('/'));
-        const QString group = slash < 0 ? QString() : it.key().left(slash);
-        const QString leaf = it.key().mid(slash + 1);
-        if (group.isEmpty())
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isAsciiDigit(a[i]) && isAsciiDigit(b[j])) {
+            qsizetype ei = i, ej = j;
+            while (ei < a.size() && isAsciiDigit(a[ei]))
+                ++ei;
+            while (ej < b.size() && isAsciiDigit(b[ej]))
+                ++ej;
+            QStringView na = a.mid(i, ei - i), nb = b.mid(j, ej - j);
+            while (na.size() > 1 && na.front() == QLatin1Char('0'))
+                na = na.mid(1);
+            while (nb.size() > 1 && nb.front() == QLatin1Char('0'))
+                nb = nb.mid(1);
+            if (na.size() != nb.size())
+                return na.size() < nb.size() ? -1 : 1;
+            if (const int c = na.compare(nb); c != 0)
+                return c < 0 ? -1 : 1;
+            i = ei;
+            j = ej;
             continue;
-        auto found = index.constFind(group);
-        if (found == index.constEnd()) {
-            QStringList segments = group.split(QLatin1Char('/'));
-            for (QString &segment : segments)
-                segment = decodeName(segment);
-            found = index.insert(group, keys.size());
-            keys.append(RegistryFileKey{segments.join(QLatin1Char('\\')), {}});
         }
-        if (isValueEntry(leaf))
-            keys[*found].values.append({valueNameOf(leaf), valueOfVariant(it.value())});
+        const char16_t ca = a[i].toCaseFolded().unicode(), cb = b[j].toCaseFolded().unicode();
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
     }
-    std::sort(keys.begin(), keys.end(), lessBySegments);
-    for (RegistryFileKey &key : keys)
-        std::sort(key.values.begin(), key.values.end(), [](const auto &a, const auto &b) {
-            return compareNatural(a.first, b.first) < 0;
-        });
-    return device.write(serialize(keys)) >= 0;
+    if (i < a.size() || j < b.size())
+        return i < a.size() ? 1 : -1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 } // namespace corvanel

@@ -2,20 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/TRegistry.h>
 
+#include <corvanel/RegistryStore.h>
+#include <corvanel/StoreLock.h>
+
 #include <QDir>
-#include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSettings>
 #include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
+#include <algorithm>
 
 namespace corvanel {
 
@@ -46,6 +40,12 @@ QStringList segmentsOf(const QString &key)
     return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
+bool validSegments(const QStringList &segments)
+{
+    return std::all_of(segments.begin(), segments.end(),
+                       [](const QString &s) { return RegistryFormat::isValidKeyName(s); });
+}
+
 QString systemConfigDir()
 {
     const QStringList dirs =
@@ -53,127 +53,56 @@ QString systemConfigDir()
     return dirs.size() > 1 ? dirs.at(1) : QStringLiteral("/etc/xdg");
 }
 
-// The store can be rewritten: QSettings needs its folder for the lock file and
-// for the temporary file it renames over the old one.
+// The store can be rewritten once its folder exists: the folder, or the
+// nearest one above it that exists, takes new files, and the store itself, if
+// there is one, is a writable regular file. Creates nothing.
 bool storeWritable(const QString &fileName)
 {
     const QFileInfo file(fileName);
-    const QString dir = file.absolutePath();
-    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+    if (file.exists() && !(file.isFile() && file.isWritable()))
         return false;
-    if (!QFileInfo(dir).isWritable())
-        return false;
-    return !file.exists() || (file.isFile() && file.isWritable());
-}
-
-// The stored spelling of `name` among encoded `entries`, decoded by `decode`.
-template <typename Decode>
-QString findEntry(const QStringList &entries, const QString &name, Decode decode)
-{
-    for (const QString &entry : entries)
-        if (decode(entry).compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
-}
-
-QStringList childGroupsOf(QSettings &settings, const QString &group)
-{
-    settings.beginGroup(group);
-    const QStringList groups = settings.childGroups();
-    settings.endGroup();
-    return groups;
-}
-
-// The settings group of `segments` below the root group, in stored spelling,
-// or empty when a level is missing and may not be created. Created levels get
-// a key marker so that they exist even without values.
-QString resolveGroup(QSettings &settings, const QString &rootGroup, const QStringList &segments,
-                     bool create)
-{
-    QString group = rootGroup;
-    for (const QString &segment : segments) {
-        QString found = findEntry(childGroupsOf(settings, group), segment,
-                                  [](const QString &e) { return RegistryFormat::decodeName(e); });
-        if (found.isEmpty()) {
-            if (!create)
-                return {};
-            found = RegistryFormat::encodeName(segment);
-            settings.setValue(group + QLatin1Char('/') + found + QLatin1Char('/') +
-                                  RegistryFormat::keyMarker(),
-                              1);
-        }
-        group += QLatin1Char('/') + found;
+    QFileInfo dir(file.absolutePath());
+    while (!dir.exists()) {
+        const QString parent = dir.absolutePath();
+        if (parent == dir.absoluteFilePath())
+            return false;
+        dir = QFileInfo(parent);
     }
-    return group;
-}
-
-// A store's settings whose pending changes are written only when TRegistry
-// syncs them under its StoreGuard, never by QSettings' deferred sync from the
-// event loop.
-class StoreSettings final : public QSettings
-{
-public:
-    using QSettings::QSettings;
-
-protected:
-    bool event(QEvent *event) override
-    {
-        if (event->type() == QEvent::UpdateRequest)
-            return true;
-        return QSettings::event(event);
-    }
-};
-
-std::unique_ptr<QSettings> openStore(RegistryRoot root)
-{
-    const QString fileName = TRegistry::StoreFileName(root);
-    if (fileName.isEmpty())
-        return nullptr;
-    return std::make_unique<StoreSettings>(fileName, RegistryFormat::settingsFormat());
+    return dir.isDir() && dir.isWritable();
 }
 
 } // namespace
 
-// QSettings' own lock keeps two rewrites of a store apart, but its check for a
-// file changed by another process (size and modification time) lets a read
-// that meets another process's rewrite go unnoticed, and the next write then
-// drops that process's values. Every read and rewrite of a store therefore
-// runs under an exclusive lock of its own, a kernel lock on "<store>.guard"
-// that dies with its process. Where the guard file cannot be made (a
-// read-only folder) the store is used unguarded: nobody can rewrite it there.
-class TRegistry::StoreGuard
+// One write kept until the key is flushed or closed. `path` is the full path
+// from the root's name down.
+struct TRegistry::Change
 {
-public:
-    explicit StoreGuard(RegistryRoot root)
+    enum Kind
     {
-#ifdef Q_OS_UNIX
-        const QString store = TRegistry::StoreFileName(root);
-        if (store.isEmpty() || !QFileInfo(QFileInfo(store).absolutePath()).isDir())
-            return;
-        const QByteArray path = QFile::encodeName(store + QStringLiteral(".guard"));
-        m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (m_fd < 0)
-            m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-        if (m_fd < 0)
-            return;
-        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-#else
-        Q_UNUSED(root);
-#endif
-    }
-    ~StoreGuard()
-    {
-#ifdef Q_OS_UNIX
-        if (m_fd >= 0)
-            ::close(m_fd); // releases the lock
-#endif
-    }
-    StoreGuard(const StoreGuard &) = delete;
-    StoreGuard &operator=(const StoreGuard &) = delete;
+        CreateKey,
+        SetValue,
+        DeleteValue,
+        DeleteKey
+    };
+    Kind kind;
+    QStringList path;
+    QString name;
+    RegistryValue value;
 
-private:
-    int m_fd = -1;
+    void applyTo(RegistryStore &store) const
+    {
+        if (kind == CreateKey || kind == SetValue) {
+            const RegistryStore::KeyId key = store.create(RegistryStore::kTop, path);
+            if (kind == SetValue)
+                store.setValue(key, name, value);
+            return;
+        }
+        const std::optional<RegistryStore::KeyId> key = store.find(RegistryStore::kTop, path);
+        if (key && kind == DeleteValue)
+            store.removeValue(*key, name);
+        else if (key)
+            store.remove(*key);
+    }
 };
 
 TRegistry::TRegistry(Access access) : m_access(access) {}
@@ -189,6 +118,7 @@ void TRegistry::SetRootKey(RegistryRoot root)
         return;
     CloseKey();
     m_root = root;
+    m_store.reset();
 }
 
 bool TRegistry::OpenKey(const QString &key, bool canCreate)
@@ -201,128 +131,188 @@ bool TRegistry::OpenKeyReadOnly(const QString &key)
     return open(key, false, Access::Read);
 }
 
+bool TRegistry::fail(const QString &message) const
+{
+    m_error = message;
+    qCDebug(lcRegistry) << message;
+    return false;
+}
+
+QStringList TRegistry::fullPath(const QStringList &below) const
+{
+    return QStringList{RootName(m_root)} + below;
+}
+
+// Brings the snapshot up to date with the file, unless writes are pending:
+// they belong to the snapshot until they are written.
+bool TRegistry::refresh()
+{
+    const QString fileName = StoreFileName(m_root);
+    if (fileName.isEmpty())
+        return fail(QStringLiteral("%1 has no store.").arg(RootName(m_root)));
+    if (!m_changes.empty() && m_store)
+        return true;
+    if (m_store && m_storeFile == fileName && SafeFile::stampOf(fileName) == m_stamp &&
+        m_stamp.size >= 0)
+        return true;
+    QByteArray bytes;
+    SafeFile::Stamp stamp;
+    QString error;
+    if (!SafeFile::read(fileName, kMaxStoreSize, bytes, stamp, &error)) {
+        m_store.reset();
+        return fail(error);
+    }
+    auto store = std::make_unique<RegistryStore>();
+    store->load(RegistryFormat::parse(bytes));
+    m_store = std::move(store);
+    ++m_generation;
+    m_stamp = stamp;
+    m_storeFile = fileName;
+    return true;
+}
+
 bool TRegistry::open(const QString &key, bool canCreate, Access access)
 {
-    CloseKey();
-    const StoreGuard guard(m_root);
-    std::unique_ptr<QSettings> settings = openStore(m_root);
-    if (!settings) {
-        qCDebug(lcRegistry) << "no store for root" << quint32(m_root);
+    // Writes to the key open so far stay pending, as with lazy writing: they
+    // go out with the next Flush() or CloseKey(), together with this key's.
+    const std::optional<qsizetype> previous = m_key;
+    const QStringList previousPath = m_path;
+    const quint64 generation = m_generation;
+    m_key.reset();
+    m_path.clear();
+    m_writable = false;
+    const QStringList segments = segmentsOf(key);
+    if (!validSegments(segments))
+        return fail(QStringLiteral("Invalid key name \"%1\".").arg(key));
+    if (!refresh())
         return false;
-    }
-    const bool writable = access == Access::All && storeWritable(settings->fileName());
-    if (access == Access::All && !writable) {
-        qCDebug(lcRegistry) << "cannot write" << settings->fileName();
-        return false;
-    }
-    const QString group =
-        resolveGroup(*settings, RootName(m_root), segmentsOf(key), canCreate && writable);
-    if (group.isEmpty())
-        return false;
-    QStringList path = group.split(QLatin1Char('/'));
-    path.removeFirst();
-    for (QString &segment : path)
-        segment = RegistryFormat::decodeName(segment);
-    m_path = path.join(QLatin1Char('\\'));
-    m_group = group;
+    // A key below the one open before is looked up from there: walking a
+    // deep tree level by level then costs one step per level.
+    const bool below = previous && generation == m_generation &&
+                       segments.size() >= previousPath.size() &&
+                       std::equal(previousPath.begin(), previousPath.end(), segments.begin(),
+                                  [](const QString &a, const QString &b) {
+                                      return a.compare(b, Qt::CaseInsensitive) == 0;
+                                  });
+    const bool writable = access == Access::All && storeWritable(m_storeFile);
+    if (access == Access::All && !writable)
+        return fail(QStringLiteral("Cannot write to %1.").arg(m_storeFile));
+    const QStringList path = fullPath(segments);
+    std::optional<RegistryStore::KeyId> found =
+        below ? m_store->find(*previous, segments.mid(previousPath.size()))
+              : m_store->find(RegistryStore::kTop, path);
+    if (!found && !(canCreate && writable))
+        return fail(QStringLiteral("The key %1 does not exist.").arg(path.join(QLatin1Char('\\'))));
     m_writable = writable;
-    m_settings = std::move(settings);
+    if (!found) {
+        found = m_store->create(RegistryStore::kTop, path);
+        m_changes.push_back(Change{Change::CreateKey, path, {}, {}});
+    }
+    m_key = *found;
+    m_path = m_store->pathBelowRoot(*found);
     return true;
 }
 
 void TRegistry::CloseKey()
 {
-    if (!m_settings)
-        return;
-    const StoreGuard guard(m_root);
-    if (!m_lazyWrite)
-        syncStore();
-    m_settings.reset(); // QSettings writes what is still pending
-    m_group.clear();
+    if (!m_changes.empty() && !commit())
+        m_changes.clear(); // lost with the key; the file stays as it was
+    m_key.reset();
+    m_path.clear();
+    m_writable = false;
+}
+
+void TRegistry::DiscardChanges()
+{
+    m_changes.clear();
+    m_store.reset(); // holds the dropped writes; read afresh when needed
+    ++m_generation;
+    m_key.reset();
     m_path.clear();
     m_writable = false;
 }
 
 bool TRegistry::Flush()
 {
-    if (!m_settings)
-        return true;
-    const StoreGuard guard(m_root);
-    return syncStore();
+    return m_changes.empty() || commit();
 }
 
-bool TRegistry::syncStore()
+bool TRegistry::commit()
 {
-    m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
-    if (!ok)
-        qCDebug(lcRegistry) << "could not write" << m_settings->fileName();
-    return ok;
+    const QString fileName = StoreFileName(m_root);
+    if (fileName.isEmpty())
+        return fail(QStringLiteral("%1 has no store.").arg(RootName(m_root)));
+    const bool perUser = m_root == RegistryRoot::CurrentUser;
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return fail(QStringLiteral("Cannot create the folder of %1.").arg(fileName));
+    const QString target = SafeFile::resolved(fileName);
+    const StoreLock lock(target, perUser);
+    if (!lock.isLocked())
+        return fail(lock.error());
+    QByteArray bytes;
+    SafeFile::Stamp stamp;
+    QString error;
+    if (!SafeFile::read(target, kMaxStoreSize, bytes, stamp, &error))
+        return fail(error);
+    auto fresh = std::make_unique<RegistryStore>();
+    fresh->load(RegistryFormat::parse(bytes));
+    for (const Change &change : m_changes)
+        change.applyTo(*fresh);
+    if (!SafeFile::replace(target, RegistryFormat::serialize(fresh->keys()), 0666, &error))
+        return fail(error);
+    m_changes.clear();
+    m_store = std::move(fresh);
+    ++m_generation;
+    m_stamp = SafeFile::stampOf(fileName);
+    m_storeFile = fileName;
+    if (m_key) {
+        // The open key is gone when it was deleted, here or by another process.
+        m_key = m_store->find(RegistryStore::kTop, fullPath(m_path));
+        if (!m_key)
+            m_path.clear();
+    }
+    return true;
 }
 
 bool TRegistry::KeyExists(const QString &key) const
 {
-    const StoreGuard guard(m_root);
-    std::unique_ptr<QSettings> settings = openStore(m_root);
-    return settings && !resolveGroup(*settings, RootName(m_root), segmentsOf(key), false).isEmpty();
+    const QStringList segments = segmentsOf(key);
+    if (!validSegments(segments))
+        return false;
+    if (!const_cast<TRegistry *>(this)->refresh())
+        return false;
+    return m_store->find(RegistryStore::kTop, fullPath(segments)).has_value();
 }
 
 bool TRegistry::DeleteKey(const QString &key)
 {
     const QStringList segments = segmentsOf(key);
-    const StoreGuard guard(m_root);
-    std::unique_ptr<QSettings> settings = openStore(m_root);
-    if (segments.isEmpty() || !settings || !storeWritable(settings->fileName()))
+    if (segments.isEmpty() || !validSegments(segments) || !refresh())
         return false;
-    const QString group = resolveGroup(*settings, RootName(m_root), segments, false);
-    if (group.isEmpty())
-        return false;
-    // Subkey names never start with '=' and value entries always do, so this
-    // removes the key's subtree and nothing of its parent.
-    settings->remove(group);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
-}
-
-QStringList TRegistry::children(bool groups) const
-{
-    if (!m_settings)
-        return {};
-    m_settings->beginGroup(m_group);
-    const QStringList names = groups ? m_settings->childGroups() : m_settings->childKeys();
-    m_settings->endGroup();
-    return names;
+    if (!storeWritable(m_storeFile))
+        return fail(QStringLiteral("Cannot write to %1.").arg(m_storeFile));
+    const QStringList path = fullPath(segments);
+    const std::optional<RegistryStore::KeyId> found = m_store->find(RegistryStore::kTop, path);
+    if (!found)
+        return fail(QStringLiteral("The key %1 does not exist.").arg(path.join(QLatin1Char('\\'))));
+    m_store->remove(*found);
+    m_changes.push_back(Change{Change::DeleteKey, path, {}, {}});
+    return commit();
 }
 
 QStringList TRegistry::GetKeyNames() const
 {
-    QStringList names;
-    for (const QString &group : children(true))
-        names << RegistryFormat::decodeName(group);
-    return names;
+    return m_key ? m_store->subkeyNames(*m_key) : QStringList();
 }
 
 QStringList TRegistry::GetValueNames() const
 {
-    QStringList names;
-    for (const QString &leaf : children(false))
-        if (RegistryFormat::isValueEntry(leaf))
-            names << RegistryFormat::valueNameOf(leaf);
-    return names;
-}
-
-QString TRegistry::entryOf(const QString &name) const
-{
-    QStringList values;
-    for (const QString &leaf : children(false))
-        if (RegistryFormat::isValueEntry(leaf))
-            values << leaf;
-    return findEntry(values, name, [](const QString &e) { return RegistryFormat::valueNameOf(e); });
+    return m_key ? m_store->valueNames(*m_key) : QStringList();
 }
 
 bool TRegistry::ValueExists(const QString &name) const
 {
-    return !entryOf(name).isEmpty();
+    return m_key && m_store->value(*m_key, name);
 }
 
 TRegDataType TRegistry::GetDataType(const QString &name) const
@@ -346,18 +336,15 @@ TRegDataType TRegistry::GetDataType(const QString &name) const
 
 std::optional<RegistryValue> TRegistry::ReadValue(const QString &name) const
 {
-    const QString entry = entryOf(name);
-    if (entry.isEmpty())
+    const RegistryValue *value = m_key ? m_store->value(*m_key, name) : nullptr;
+    if (!value)
         return std::nullopt;
-    const QVariant stored = m_settings->value(m_group + QLatin1Char('/') + entry);
-    if (stored.metaType() != QMetaType::fromType<RegistryValue>())
-        return std::nullopt;
-    return stored.value<RegistryValue>();
+    return *value;
 }
 
 bool TRegistry::ReadString(const QString &name, QString &value) const
 {
-    const std::optional<RegistryValue> stored = ReadValue(name);
+    const RegistryValue *stored = m_key ? m_store->value(*m_key, name) : nullptr;
     if (!stored || !stored->isText())
         return false;
     value = stored->text;
@@ -366,28 +353,32 @@ bool TRegistry::ReadString(const QString &name, QString &value) const
 
 bool TRegistry::ReadInteger(const QString &name, qint32 &value) const
 {
-    const std::optional<RegistryValue> stored = ReadValue(name);
+    const RegistryValue *stored = m_key ? m_store->value(*m_key, name) : nullptr;
     if (!stored || stored->type != RegistryValue::TypeDWord)
         return false;
     value = qint32(stored->dword);
     return true;
 }
 
+bool TRegistry::record(Change change)
+{
+    if (!m_key || !m_writable)
+        return fail(QStringLiteral("No key is open for writing."));
+    change.applyTo(*m_store);
+    m_changes.push_back(std::move(change));
+    return true;
+}
+
 bool TRegistry::WriteValue(const QString &name, const RegistryValue &value)
 {
-    if (!m_settings || !m_writable)
-        return false;
-    QString entry = entryOf(name);
-    if (entry.isEmpty())
-        entry = RegistryFormat::valueEntry(name);
-    const QString key = m_group + QLatin1Char('/') + entry;
+    if (!RegistryFormat::isValidValueName(name))
+        return fail(QStringLiteral("Invalid value name \"%1\".").arg(name));
     // Rewriting an unchanged value would rewrite the whole file for nothing.
-    const QVariant stored = m_settings->value(key);
-    if (stored.metaType() == QMetaType::fromType<RegistryValue>() &&
-        stored.value<RegistryValue>() == value)
+    if (const RegistryValue *stored = m_key ? m_store->value(*m_key, name) : nullptr;
+        stored && *stored == value && m_writable)
         return true;
-    m_settings->setValue(key, QVariant::fromValue(value));
-    return true;
+    const QString stored = m_key ? m_store->storedValueName(*m_key, name) : name;
+    return record(Change{Change::SetValue, fullPath(m_path), stored, value});
 }
 
 bool TRegistry::WriteString(const QString &name, const QString &value)
@@ -407,13 +398,9 @@ bool TRegistry::WriteInteger(const QString &name, qint32 value)
 
 bool TRegistry::DeleteValue(const QString &name)
 {
-    if (!m_settings || !m_writable)
-        return false;
-    const QString entry = entryOf(name);
-    if (entry.isEmpty())
-        return false;
-    m_settings->remove(m_group + QLatin1Char('/') + entry);
-    return true;
+    if (!ValueExists(name))
+        return fail(QStringLiteral("The value \"%1\" does not exist.").arg(name));
+    return record(Change{Change::DeleteValue, fullPath(m_path), name, {}});
 }
 
 QString TRegistry::RootName(RegistryRoot root)

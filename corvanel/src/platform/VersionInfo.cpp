@@ -30,6 +30,9 @@ constexpr quint64 kPnXnum = 0xffff;
 // caps keep a hostile file from making us allocate much.
 constexpr quint64 kMaxNoteArea = quint64(1) << 20;
 constexpr quint64 kMaxHeaderTable = quint64(4) << 20;
+// All note areas of one file together: tens of thousands of headers naming
+// the same large area must not make us read it over and over.
+constexpr quint64 kMaxNoteTotal = quint64(4) << 20;
 
 // Where the fields of the ELF file header, program header and section header
 // sit in the 32-bit and in the 64-bit layout.
@@ -215,8 +218,9 @@ private:
 
     QByteArray fromNoteArea(quint64 offset, quint64 size, quint64 alignment)
     {
-        if (size > kMaxNoteArea)
+        if (size > kMaxNoteArea || size > m_noteBytesLeft)
             return {};
+        m_noteBytesLeft -= size;
         const std::optional<QByteArray> area = readAt(offset, size);
         if (!area)
             return {};
@@ -264,6 +268,7 @@ private:
     bool m_bigEndian = false;
     Table m_programs;
     Table m_sections;
+    quint64 m_noteBytesLeft = kMaxNoteTotal;
 };
 
 QJsonObject versionTree(const QByteArray &block)

@@ -165,17 +165,4 @@ TEST(RegistryFormat, readsUtf16FilesOfTheNewerEditor)
               RegistryValue::fromString(QString::fromUtf8("Grüße")));
 }
 
-TEST(RegistryFormat, settingsNamesNeverMixValuesWithSubkeys)
-{
-    for (const QString name : {"plain", "a/b", "a\\b", "50%", "=x", "", "%K"}) {
-        EXPECT_EQ(RegistryFormat::decodeName(RegistryFormat::encodeName(name)), name);
-        const QString entry = RegistryFormat::valueEntry(name);
-        EXPECT_TRUE(RegistryFormat::isValueEntry(entry));
-        EXPECT_EQ(RegistryFormat::valueNameOf(entry), name);
-        EXPECT_FALSE(entry.contains('/'));
-        EXPECT_FALSE(RegistryFormat::isValueEntry(RegistryFormat::encodeName(name)));
-        EXPECT_NE(RegistryFormat::encodeName(name), RegistryFormat::keyMarker());
-    }
-}
-
 } // namespace

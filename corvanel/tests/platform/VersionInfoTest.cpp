@@ -343,3 +343,50 @@ TEST_F(DamagedExecutable, randomBytesAfterAnElfIdentAreHarmless)
 }
 
 } // namespace
+
+namespace {
+
+// 65,534 program headers that all name the same 1 MiB note area of empty
+// notes: the reader must give up after a bounded amount of note data instead
+// of walking the area once per header.
+TEST(ElfNotes, manyHeadersNamingOneLargeAreaAreReadWithinABound)
+{
+    constexpr quint16 kHeaders = 65534;
+    constexpr quint64 kArea = quint64(1) << 20;
+    const quint64 areaAt = 64 + quint64(kHeaders) * 56;
+    ElfWriter w(false);
+    w.bytes(QByteArray("\x7f"
+                       "ELF\x02\x01\x01",
+                       7));
+    w.padTo(16);
+    w.u16(2);
+    w.u16(62);
+    w.u32(1);
+    w.u64(0);
+    w.u64(64); // program headers
+    w.u64(0);  // no section headers
+    w.u32(0);
+    w.u16(64);
+    w.u16(56);
+    w.u16(kHeaders);
+    w.u16(64);
+    w.u16(0);
+    w.u16(0);
+    for (quint16 i = 0; i < kHeaders; ++i) {
+        w.u32(4); // PT_NOTE
+        w.u32(4);
+        w.u64(areaAt);
+        w.u64(0);
+        w.u64(0);
+        w.u64(kArea);
+        w.u64(kArea);
+        w.u64(4);
+    }
+    w.bytes(QByteArray(qsizetype(kArea), '\0'));
+    QByteArray bytes = w.data();
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(corvanel::VersionInfo::readPackageNote(buffer).isEmpty());
+}
+
+} // namespace

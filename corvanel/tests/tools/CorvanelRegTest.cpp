@@ -8,8 +8,11 @@
 #include "TempRegistry.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -20,9 +23,16 @@ struct Result
     QString err;
 };
 
-Result reg(const QStringList &args)
+// With `fileSizeLimit` the tool runs as on a disk with that much room left.
+Result reg(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
+    if (fileSizeLimit != RLIM_INFINITY)
+        process.setChildProcessModifier([fileSizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{fileSizeLimit, fileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
     process.start(CORVANEL_REG, args);
     Result result;
     if (!process.waitForFinished(30000))
@@ -168,6 +178,14 @@ TEST_F(CorvanelReg, badInputFailsWithAClearMessage)
         {"add", "HKCU\\Software", "/v", "x", "/t", "REG_WHATEVER"},
         {"add", "HKCU\\Software", "/v"},
         {"import", "/nonexistent/file.reg"},
+        {"add", "HKCU\\Software", "/d", "data without a value name"},
+        {"add", "HKCU\\Software", "/v", "n", "/t", "REG_DWORD", "/d", " 5"},
+        {"add", "HKCU\\Software", "/v", "n", "/t", "REG_DWORD", "/d", "+5"},
+        {"add", "HKCU\\Software", "/v", "n", "/t", "REG_DWORD", "/d", "0x 5"},
+        {"add", "HKCU\\Software\\Evil]\n[HKEY_CURRENT_USER\\Software", "/v", "debug", "/t",
+         "REG_DWORD", "/d", "1"},
+        {"add", "HKCU\\Software", "/v", "a\nb", "/d", "x"},
+        {"import", QDir::tempPath()},
     };
     for (const QStringList &args : bad) {
         const Result r = reg(args);
@@ -183,6 +201,58 @@ TEST_F(CorvanelReg, anUnwritableStoreIsReported)
     const Result r = reg({"add", "HKCU\\Software", "/v", "debug", "/t", "REG_DWORD", "/d", "1"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Cannot write"));
+}
+
+TEST_F(CorvanelReg, aFullDiskIsReportedAndTheStoreKeepsEveryKey)
+{
+    saveMru({"C:\\a", "C:\\b"});
+    ASSERT_EQ(reg({"add", "HKCU\\Software\\Pad", "/v", "p", "/d", QString(9000, 'p')}).code, 0);
+    const QByteArray before = store.contents();
+    const Result r =
+        reg({"add", "HKCU\\Software\\Big", "/v", "v", "/d", QString(40000, 'x')}, 12000);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains("successfully"));
+    EXPECT_EQ(store.contents(), before);
+
+    const QString exported = QDir(store.path()).filePath("out.reg");
+    EXPECT_EQ(reg({"export", "HKCU\\Software", exported}, 100).code, 1);
+    EXPECT_FALSE(QFileInfo::exists(exported));
+}
+
+TEST_F(CorvanelReg, exportWritesRegularFilesOnly)
+{
+    saveMru({"C:\\a"});
+    const Result dir = reg({"export", "HKCU\\Software", store.path(), "/y"});
+    EXPECT_EQ(dir.code, 1);
+    EXPECT_TRUE(dir.err.contains("not a regular file"));
+    if (QFileInfo("/dev/full").exists()) {
+        EXPECT_EQ(reg({"export", "HKCU\\Software", "/dev/full", "/y"}).code, 1);
+        EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+    }
+}
+
+TEST_F(CorvanelReg, emptyImportsAndStoresThatAreNoFilesAreErrors)
+{
+    const QString empty = QDir(store.path()).filePath("empty.reg");
+    QFile(empty).open(QIODevice::WriteOnly);
+    EXPECT_EQ(reg({"import", empty}).code, 1);
+    ASSERT_TRUE(QDir().mkpath(store.file()));
+    const Result r = reg({"query", "HKCU"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("not a regular file"));
+}
+
+TEST_F(CorvanelReg, aDeepKeyIsListedWithAllItsLevels)
+{
+    QString key = "HKCU\\Software";
+    for (int level = 0; level < 300; ++level)
+        key += "\\k";
+    ASSERT_EQ(reg({"add", key, "/v", "leaf", "/d", "here"}).code, 0);
+    const Result r = reg({"query", "HKCU", "/s"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.count("\\k"), 300 * 301 / 2);
+    EXPECT_TRUE(r.out.contains("leaf    REG_SZ    here"));
 }
 
 TEST_F(CorvanelReg, helpDescribesTheCommands)

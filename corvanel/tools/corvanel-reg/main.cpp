@@ -5,19 +5,23 @@
 // components keep their values in, with the commands and switches of the
 // registry's own command-line tool (query, add, delete, export, import).
 #include <corvanel/RegistryFormat.h>
+#include <corvanel/SafeFile.h>
 #include <corvanel/TRegistry.h>
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <optional>
 
 using corvanel::RegistryFileKey;
 using corvanel::RegistryFormat;
 using corvanel::RegistryRoot;
 using corvanel::RegistryValue;
+using corvanel::SafeFile;
 using corvanel::TRegistry;
 
 namespace {
@@ -35,10 +39,20 @@ KEY is ROOT\Path, ROOT one of HKEY_CURRENT_USER (HKCU), HKEY_LOCAL_MACHINE
   /v NAME   the value NAME          /ve   the key's default value
   /va       all values of the key   /s    query the subkeys too
   /t TYPE   REG_SZ (default), REG_EXPAND_SZ, REG_DWORD or REG_BINARY
-  /d DATA   the data: text, a number (decimal or 0x hex) for REG_DWORD,
-            hex digits for REG_BINARY
+  /d DATA   the data: text, a number for REG_DWORD (decimal, optionally
+            negative, or 0x and 1 to 8 hex digits), hex digits for REG_BINARY
   /f        accepted for compatibility (nothing is ever asked)
-  /y        overwrite FILE when exporting
+  /y        overwrite FILE when exporting (FILE must be a regular file)
+
+add needs /v or /ve to write a value; without them it only creates the key.
+Names are matched ignoring case. A key name (one level) has 1 to 255
+characters, a value name up to 16383; neither may hold a control character
+(line feed, tab, ...), and a key name no backslash. Such names are refused.
+Every change is written whole or not at all: the store is replaced only once
+the new one is completely on disk, so a full disk leaves it as it was.
+Reading takes no lock; a change waits at most 3 seconds for another program
+that is changing the same store, then fails. A store or import file larger
+than 256 MiB is refused.
 
 delete without /v, /ve or /va removes the key and all its subkeys.
 The store lives in $XDG_CONFIG_HOME/Corvanel/registry (HKEY_CURRENT_USER)
@@ -89,6 +103,11 @@ KeyName parseKey(const QString &text)
                  .arg(text));
     if (TRegistry::StoreFileName(key.root).isEmpty())
         fail(QStringLiteral("%1 cannot be opened.").arg(TRegistry::RootName(key.root)));
+    for (const QString &segment : segments.mid(1))
+        if (!RegistryFormat::isValidKeyName(segment))
+            fail(QStringLiteral("Invalid key name \"%1\": a key name has 1 to 255 characters "
+                                "and no control character.")
+                     .arg(segment));
     key.path = segments.mid(1).join(QLatin1Char('\\'));
     return key;
 }
@@ -109,6 +128,8 @@ struct Options
     bool overwrite = false;
     QString type = QStringLiteral("REG_SZ");
     QString data;
+    bool hasType = false;
+    bool hasData = false;
 };
 
 bool isSwitch(const QString &arg, const char *name)
@@ -139,8 +160,10 @@ Options parseOptions(const QStringList &args)
             options.recursive = true;
         } else if (isSwitch(arg, "t")) {
             options.type = switchArgument(args, i).toUpper();
+            options.hasType = true;
         } else if (isSwitch(arg, "d")) {
             options.data = switchArgument(args, i);
+            options.hasData = true;
         } else if (isSwitch(arg, "f")) {
         } else if (isSwitch(arg, "y")) {
             options.overwrite = true;
@@ -203,7 +226,7 @@ KeyName openForReading(TRegistry &registry, const KeyName &key)
 {
     registry.SetRootKey(key.root);
     if (!registry.OpenKeyReadOnly(key.path))
-        fail(QStringLiteral("The key %1 does not exist.").arg(fullName(key)));
+        fail(registry.LastError());
     return {key.root, registry.CurrentPath()};
 }
 
@@ -211,33 +234,52 @@ TRegistry &openForWriting(TRegistry &registry, const KeyName &key)
 {
     registry.SetRootKey(key.root);
     if (!registry.OpenKey(key.path, true))
-        fail(QStringLiteral("Cannot write to %1.").arg(TRegistry::StoreFileName(key.root)));
+        fail(registry.LastError());
     return registry;
 }
 
-void flush(TRegistry &registry, const KeyName &key)
+// A failed write is not tried again when the registry is destroyed.
+void flush(TRegistry &registry)
 {
-    if (!registry.Flush())
-        fail(QStringLiteral("Cannot write to %1.").arg(TRegistry::StoreFileName(key.root)));
+    if (!registry.Flush()) {
+        registry.DiscardChanges();
+        fail(QStringLiteral("Nothing was changed: %1").arg(registry.LastError()));
+    }
+}
+
+QString childPath(const KeyName &key, const QString &subkey)
+{
+    return key.path.isEmpty() ? subkey : key.path + QLatin1Char('\\') + subkey;
+}
+
+// Visits `name` and, when `recursive`, every key below it, depth first in
+// sorted order. Without recursion: keys nest thousands of levels deep.
+template <typename Visit> void walk(const KeyName &name, bool recursive, Visit visit)
+{
+    TRegistry registry(TRegistry::Access::Read);
+    QList<KeyName> pending{name};
+    while (!pending.isEmpty()) {
+        const KeyName key = openForReading(registry, pending.takeLast());
+        const QStringList subkeys = registry.GetKeyNames();
+        visit(registry, key, subkeys);
+        if (recursive)
+            for (auto it = subkeys.rbegin(); it != subkeys.rend(); ++it)
+                pending.append({key.root, childPath(key, *it)});
+    }
 }
 
 void queryKey(const KeyName &name, bool recursive)
 {
-    TRegistry registry(TRegistry::Access::Read);
-    const KeyName key = openForReading(registry, name);
-    out() << '\n' << fullName(key) << '\n';
-    for (const QString &name : registry.GetValueNames())
-        if (const auto value = registry.ReadValue(name))
-            printValue(name, *value);
-    const QStringList subkeys = registry.GetKeyNames();
-    for (const QString &subkey : subkeys) {
-        const KeyName child{key.root,
-                            key.path.isEmpty() ? subkey : key.path + QLatin1Char('\\') + subkey};
-        if (recursive)
-            queryKey(child, true);
-        else
-            out() << '\n' << fullName(child) << '\n';
-    }
+    walk(name, recursive,
+         [recursive](const TRegistry &registry, const KeyName &key, const QStringList &subkeys) {
+             out() << '\n' << fullName(key) << '\n';
+             for (const QString &value : registry.GetValueNames())
+                 if (const auto data = registry.ReadValue(value))
+                     printValue(value, *data);
+             if (!recursive)
+                 for (const QString &subkey : subkeys)
+                     out() << '\n' << fullName({key.root, childPath(key, subkey)}) << '\n';
+         });
 }
 
 int query(const Options &options)
@@ -262,16 +304,31 @@ int query(const Options &options)
     return 0;
 }
 
+bool onlyDigits(const QString &text, bool hex)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [hex](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+               (hex && ((c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+                        (c >= QLatin1Char('A') && c <= QLatin1Char('F'))));
+    });
+}
+
+// Only plain digits: no blanks, no "+", nothing after "0x" but hex digits.
 quint32 parseDWord(const QString &text)
 {
     bool ok = false;
     quint32 number = 0;
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        number = text.mid(2).toUInt(&ok, 16);
-    else if (text.startsWith(QLatin1Char('-')))
-        number = quint32(text.toInt(&ok, 10));
-    else
-        number = text.toUInt(&ok, 10);
+    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        const QString digits = text.mid(2);
+        ok = digits.size() <= 8 && onlyDigits(digits, true);
+        number = ok ? digits.toUInt(&ok, 16) : 0;
+    } else if (text.startsWith(QLatin1Char('-'))) {
+        ok = onlyDigits(text.mid(1), false);
+        number = ok ? quint32(text.toInt(&ok, 10)) : 0;
+    } else {
+        ok = onlyDigits(text, false);
+        number = ok ? text.toUInt(&ok, 10) : 0;
+    }
     if (!ok)
         fail(QStringLiteral("\"%1\" is not a 32-bit number.").arg(text));
     return number;
@@ -300,13 +357,19 @@ int add(const Options &options)
 {
     expectPositional(options, 1);
     const KeyName key = parseKey(options.positional[0]);
+    if (!options.valueName && (options.hasData || options.hasType))
+        fail(QStringLiteral("/d and /t need /v NAME or /ve to say which value to write."));
+    if (options.valueName && !RegistryFormat::isValidValueName(*options.valueName))
+        fail(QStringLiteral("Invalid value name \"%1\": a value name has at most 16383 "
+                            "characters and no control character.")
+                 .arg(*options.valueName));
     const std::optional<RegistryValue> value =
         options.valueName ? std::optional(valueOf(options)) : std::nullopt;
     TRegistry registry;
     openForWriting(registry, key);
     if (value && !registry.WriteValue(*options.valueName, *value))
-        fail(QStringLiteral("Cannot write to %1.").arg(TRegistry::StoreFileName(key.root)));
-    flush(registry, key);
+        fail(registry.LastError());
+    flush(registry);
     out() << "The operation completed successfully.\n";
     return 0;
 }
@@ -323,7 +386,7 @@ int remove(const Options &options)
         if (!registry.KeyExists(key.path))
             fail(QStringLiteral("The key %1 does not exist.").arg(fullName(key)));
         if (!registry.DeleteKey(key.path))
-            fail(QStringLiteral("Cannot write to %1.").arg(TRegistry::StoreFileName(key.root)));
+            fail(QStringLiteral("Nothing was changed: %1").arg(registry.LastError()));
         out() << "The operation completed successfully.\n";
         return 0;
     }
@@ -336,23 +399,9 @@ int remove(const Options &options)
     for (const QString &name : names)
         if (!registry.DeleteValue(name))
             fail(QStringLiteral("The value \"%1\" does not exist in %2.").arg(name, fullName(key)));
-    flush(registry, key);
+    flush(registry);
     out() << "The operation completed successfully.\n";
     return 0;
-}
-
-void collect(const KeyName &name, QList<RegistryFileKey> &keys)
-{
-    TRegistry registry(TRegistry::Access::Read);
-    const KeyName key = openForReading(registry, name);
-    RegistryFileKey fileKey{fullName(key), {}};
-    for (const QString &name : registry.GetValueNames())
-        if (const auto value = registry.ReadValue(name))
-            fileKey.values.append({name, *value});
-    keys.append(fileKey);
-    for (const QString &subkey : registry.GetKeyNames())
-        collect({key.root, key.path.isEmpty() ? subkey : key.path + QLatin1Char('\\') + subkey},
-                keys);
 }
 
 int exportKey(const Options &options)
@@ -360,14 +409,23 @@ int exportKey(const Options &options)
     expectPositional(options, 2);
     const KeyName key = parseKey(options.positional[0]);
     const QString fileName = options.positional[1];
-    if (QFile::exists(fileName) && !options.overwrite)
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile())
+        fail(QStringLiteral("%1 is not a regular file; export writes regular files only.")
+                 .arg(fileName));
+    if (target.exists() && !options.overwrite)
         fail(QStringLiteral("%1 exists; add /y to overwrite it.").arg(fileName));
     QList<RegistryFileKey> keys;
-    collect(key, keys);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(RegistryFormat::serialize(keys)) < 0 ||
-        !file.commit())
-        fail(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+    walk(key, true, [&keys](const TRegistry &registry, const KeyName &name, const QStringList &) {
+        RegistryFileKey fileKey{fullName(name), {}};
+        for (const QString &value : registry.GetValueNames())
+            if (const auto data = registry.ReadValue(value))
+                fileKey.values.append({value, *data});
+        keys.append(fileKey);
+    });
+    QString error;
+    if (!SafeFile::replace(fileName, RegistryFormat::serialize(keys), 0666, &error))
+        fail(QStringLiteral("Cannot write %1: %2").arg(fileName, error));
     out() << "The operation completed successfully.\n";
     return 0;
 }
@@ -376,26 +434,42 @@ int importFile(const Options &options)
 {
     expectPositional(options, 1);
     const QString fileName = options.positional[0];
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
+    QByteArray bytes;
+    SafeFile::Stamp stamp;
+    QString error;
+    if (!SafeFile::read(fileName, TRegistry::kMaxStoreSize, bytes, stamp, &error))
+        fail(QStringLiteral("Cannot read %1: %2").arg(fileName, error));
+    if (stamp.size < 0)
+        fail(QStringLiteral("Cannot read %1: it does not exist.").arg(fileName));
     QStringList errors;
-    const QList<RegistryFileKey> keys = RegistryFormat::parse(file.readAll(), &errors);
+    const QList<RegistryFileKey> keys = RegistryFormat::parse(bytes, &errors);
     if (!errors.isEmpty())
         fail(QStringLiteral("%1 was not imported:\n  %2")
                  .arg(fileName, errors.join(QStringLiteral("\n  "))));
+    if (keys.isEmpty())
+        fail(QStringLiteral("%1 was not imported: it holds no keys.").arg(fileName));
     // Every key is checked before anything is written.
     QList<KeyName> names;
     for (const RegistryFileKey &key : keys)
         names << parseKey(key.path);
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        TRegistry registry;
-        openForWriting(registry, names[i]);
-        for (const auto &[name, value] : keys[i].values)
-            if (!registry.WriteValue(name, value))
-                fail(QStringLiteral("Cannot write to %1.")
-                         .arg(TRegistry::StoreFileName(names[i].root)));
-        flush(registry, names[i]);
+    // One registry per root: its keys are written together, all or nothing.
+    std::map<RegistryRoot, std::unique_ptr<TRegistry>> registries;
+    try {
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            auto &registry = registries[names[i].root];
+            if (!registry)
+                registry = std::make_unique<TRegistry>();
+            openForWriting(*registry, names[i]);
+            for (const auto &[name, value] : keys[i].values)
+                if (!registry->WriteValue(name, value))
+                    fail(registry->LastError());
+        }
+        for (auto &[root, registry] : registries)
+            flush(*registry);
+    } catch (const Failure &) {
+        for (auto &[root, registry] : registries)
+            registry->DiscardChanges();
+        throw;
     }
     out() << "The operation completed successfully.\n";
     return 0;
