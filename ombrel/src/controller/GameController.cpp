@@ -10,23 +10,9 @@ namespace ombrel {
 
 namespace {
 
-const char *const CaptionGame = "Ombrel";
-const char *const CaptionError = "Error";
-const char *const TextBusy = "The other player is still playing. Please wait.";
-// Commands are refused also while the player's own move is sown, so they get
-// a text that names no one.
-const char *const TextCommandBusy = "Please wait until the current move or hint is over.";
-const char *const TextEndless =
-    "This sowing would never end, so it was stopped after 500 seeds. The seeds still in hand "
-    "were laid into the house the sowing had reached.";
-const char *const TextNotOwner = "You don't own this house!";
-const char *const TextEmpty = "This house is empty!";
-const char *const TextSetup = "Click left or right to modify seeds. Press + or - to modify houses";
-
-std::string playerText(const char *before, int player, const char *after)
-{
-    return before + std::to_string(player + 1) + after;
-}
+using Id = GameText::Id;
+const GameText CaptionGame(Id::CaptionGame);
+const GameText CaptionError(Id::CaptionError);
 
 // Keeps the search nesting count right however the search is left.
 class SearchScope
@@ -97,7 +83,7 @@ void GameController::BoardClick(MouseButton button, int h)
 {
     // Refused wherever it lands, also on no house at all.
     if (IsBusy()) {
-        ShowError(TextBusy);
+        ShowError(Id::Busy);
         return;
     }
     if (h < 0 || h >= HouseCount)
@@ -111,11 +97,11 @@ void GameController::BoardClick(MouseButton button, int h)
         return;
     }
     if (OwnerOf(m_board, h) != m_board.Mover) {
-        ShowError(TextNotOwner);
+        ShowError(Id::NotOwner);
         return;
     }
     if (m_board.Seeds[h] == 0) {
-        ShowError(TextEmpty);
+        ShowError(Id::Empty);
         return;
     }
     m_capturePending = false;
@@ -130,9 +116,9 @@ void GameController::MoveTimerTimer()
         return; // a tick that was already queued when the timer stopped
     const int mover = m_board.Mover;
     if (m_opponent > OpponentHuman && mover == m_computerSide)
-        m_view.SetStatusText("The computer is playing...");
+        m_view.SetStatusText(GameText(Id::ComputerPlaying));
     else
-        m_view.SetStatusText(playerText("Player ", mover, " is playing..."));
+        m_view.SetStatusText(GameText(Id::PlayerPlaying, mover + 1));
     m_view.SetBoardCursor(BoardCursor::Busy);
     if (m_endless && m_finishEndlessAtOnce && m_sown >= EndlessSeedsShown) {
         FinishMoveAtOnce();
@@ -207,7 +193,7 @@ void GameController::SetupItemClick()
 {
     SetSetupMode(!m_setupMode);
     if (m_setupMode)
-        m_view.SetStatusText(TextSetup);
+        m_view.SetStatusText(GameText(Id::SetupHelp));
 }
 
 void GameController::FormKeyUp(Key key)
@@ -345,7 +331,8 @@ void GameController::SowStep(int h)
         m_lastMoveCut = true;
         SetMoveTimer(false); // no tick may come while the player reads why
         ResumeDrawing();
-        m_view.ShowMessage(TextEndless, CaptionGame, MessageButtons::Ok, MessageIcon::None);
+        m_view.ShowMessage(GameText(Id::EndlessSowing), CaptionGame, MessageButtons::Ok,
+                           MessageIcon::None);
         EndOfMove();
         return;
     }
@@ -375,7 +362,7 @@ void GameController::EndOfMove()
     m_view.Beep();
 
     if (SeedsOf(b, b.Mover) == 0) {
-        m_view.SetStatusText("Game over");
+        m_view.SetStatusText(GameText(Id::RoundOver));
         const int w = 1 - b.Mover;
         b.Taken[w] += SeedsOf(b, w) / GroupSize;
         m_view.DrawTaken(w);
@@ -385,16 +372,15 @@ void GameController::EndOfMove()
             // The next round gives Player 1 Taken[0] houses, so the winner
             // named is the one who gets them all (also when both stores are
             // empty, which only a set-up board can reach).
-            m_view.ShowMessage(b.Taken[0] != 0 ? "Game over. Player 1 wins all the houses."
-                                               : "Game over. Player 2 wins all the houses.",
+            m_view.ShowMessage(GameText(b.Taken[0] != 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
                                CaptionGame, MessageButtons::Ok, MessageIcon::None);
             NewRound(b);
             ClearHistory();
             m_view.Repaint(true);
-            m_view.SetStatusText("Game over.");
+            m_view.SetStatusText(GameText(Id::GameOver));
             return;
         }
-        if (m_view.ShowMessage("Game over. Continue?", CaptionGame, MessageButtons::YesNo,
+        if (m_view.ShowMessage(GameText(Id::ContinueRound), CaptionGame, MessageButtons::YesNo,
                                MessageIcon::Question) != MessageAnswer::Yes)
             return;
         NewRound(b);
@@ -411,8 +397,8 @@ void GameController::EndOfMove()
 void GameController::ComputerMove()
 {
     if (SeedsOf(m_board, m_computerSide) == 0) {
-        if (m_view.ShowMessage("The computer can not play. Continue?", CaptionGame,
-                               MessageButtons::YesNo, MessageIcon::None) == MessageAnswer::Yes) {
+        if (m_view.ShowMessage(GameText(Id::ComputerCannotPlay), CaptionGame, MessageButtons::YesNo,
+                               MessageIcon::None) == MessageAnswer::Yes) {
             NewRound(m_board);
             ClearHistory();
             m_view.Repaint(false);
@@ -424,7 +410,7 @@ void GameController::ComputerMove()
     const bool hint = m_hintMode;
     if (!hint) {
         m_view.SetBoardCursor(BoardCursor::Busy);
-        m_view.SetStatusText("The computer is thinking...");
+        m_view.SetStatusText(GameText(Id::ComputerThinking));
         m_stopRequested = false;
         SetStopEnabled(true);
         PushSnapshot();
@@ -437,7 +423,7 @@ void GameController::ComputerMove()
         return; // New (or closing the window) abandoned this search
 
     if (!found) {
-        ShowError("No best start found somehow");
+        ShowError(Id::NoBestStart);
         if (!hint) {
             m_history.Discard();
             SetUndoEnabled(!m_history.Empty());
@@ -504,18 +490,18 @@ bool GameController::RefuseWhileBusy()
 {
     if (!IsBusy())
         return false;
-    ShowError(TextCommandBusy);
+    ShowError(Id::CommandBusy);
     return true;
 }
 
-void GameController::ShowError(const char *text)
+void GameController::ShowError(GameText::Id text)
 {
-    m_view.ShowMessage(text, CaptionError, MessageButtons::Ok, MessageIcon::Warning);
+    m_view.ShowMessage(GameText(text), CaptionError, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void GameController::ShowReady()
 {
-    m_view.SetStatusText(playerText("Ready. Player ", m_board.Mover, " can play now."));
+    m_view.SetStatusText(GameText(Id::PlayerReady, m_board.Mover + 1));
 }
 
 void GameController::SetMoveTimer(bool on)

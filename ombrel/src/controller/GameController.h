@@ -24,6 +24,7 @@
 // animation shows only its beginning and then finishes it in one tick.
 
 #include "Board.h"
+#include "GameText.h"
 #include "GameView.h"
 #include "MoveHistory.h"
 #include "Random.h"
@@ -147,7 +148,7 @@ private:
     void PushSnapshot();
     void StartMove(int house);
     bool RefuseWhileBusy();
-    void ShowError(const char *text);
+    void ShowError(GameText::Id text);
     void ShowReady();
     void SetMoveTimer(bool on);
     void SetFlashTimer(bool on);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <string>
+#include "GameText.h"
 
 namespace ombrel {
 
@@ -48,8 +48,9 @@ public:
     // The whole board again: at once, or at the next paint.
     virtual void Repaint(bool immediate) = 0;
 
-    virtual void SetStatusText(const std::string &text) = 0;
-    virtual MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
+    // Texts come as GameText: the view shows them in the player's language.
+    virtual void SetStatusText(const GameText &text) = 0;
+    virtual MessageAnswer ShowMessage(const GameText &text, const GameText &caption,
                                       MessageButtons buttons, MessageIcon icon) = 0;
     virtual void Beep() = 0;
     virtual void SetBoardCursor(BoardCursor cursor) = 0;

@@ -6,12 +6,12 @@
 
 namespace ombrel {
 
-MessageAnswer HeadlessView::ShowMessage(const std::string &text, const std::string &caption,
+MessageAnswer HeadlessView::ShowMessage(const GameText &text, const GameText &caption,
                                         MessageButtons buttons, MessageIcon)
 {
-    m_lastMessage = text;
+    m_lastMessage = text.English();
     if (m_handler)
-        return m_handler(text, caption, buttons);
+        return m_handler(m_lastMessage, caption.English(), buttons);
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 

@@ -12,7 +12,7 @@ namespace ombrel {
 class GameController;
 
 // A view without a screen, for the command-line tool and tests: it draws
-// nothing, keeps the last status text, answers every question by a policy
+// nothing, keeps the last status text (in English), answers every question by a policy
 // (Yes by default) and mirrors the timers so that RunTimers() can tick them.
 class HeadlessView : public GameView
 {
@@ -23,9 +23,9 @@ public:
     void DrawHouse(int) override {}
     void DrawTaken(int) override {}
     void Repaint(bool) override {}
-    void SetStatusText(const std::string &text) override { m_status = text; }
-    MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
-                              MessageButtons buttons, MessageIcon icon) override;
+    void SetStatusText(const GameText &text) override { m_status = text.English(); }
+    MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
+                              MessageIcon icon) override;
     void Beep() override {}
     void SetBoardCursor(BoardCursor) override {}
     void RefreshCursor() override {}

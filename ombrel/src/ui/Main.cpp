@@ -4,6 +4,7 @@
 
 #include "About.h"
 #include "BoardGeometry.h"
+#include "HelpWindow.h"
 #include "speed.h"
 #include "ui_Main.h"
 
@@ -36,9 +37,12 @@ constexpr int PumpCheckEvery = 256;
 constexpr qint64 PumpIntervalMs = 10;
 constexpr int TakenTop[2] = {194, 2};
 
-QString Text(const std::string &s)
+// The controller's texts are looked up in the translations here, and their
+// number filled in after, where the translation put its %1.
+QString Translated(const GameText &text)
 {
-    return QString::fromStdString(s);
+    const QString translated = QCoreApplication::translate(GameText::Context, text.Source());
+    return translated.contains(QLatin1String("%1")) ? translated.arg(text.number()) : translated;
 }
 
 MouseButton ToButton(Qt::MouseButton button)
@@ -91,7 +95,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_controller = std::make_unique<GameController>(
         *this, static_cast<std::uint64_t>(QDateTime::currentSecsSinceEpoch()));
     m_ui->StatusLine->showMessage(
-        "Ready. Player 1 can play now. Click on a house to start moving.");
+        tr("Ready. Player 1 can play now. Click on a house to start moving."));
     m_ui->StatusLine->setSizeGripEnabled(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_aboutBox = new TAboutBox(this);
@@ -341,19 +345,25 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::SetStatusText(const std::string &text)
+void TMainForm::SetStatusText(const GameText &text)
 {
-    m_ui->StatusLine->showMessage(Text(text));
+    m_ui->StatusLine->showMessage(Translated(text));
 }
 
-MessageAnswer TMainForm::ShowMessage(const std::string &text, const std::string &caption,
+MessageAnswer TMainForm::ShowMessage(const GameText &text, const GameText &caption,
                                      MessageButtons buttons, MessageIcon icon)
+{
+    return ShowBox(Translated(text), Translated(caption), buttons, icon);
+}
+
+MessageAnswer TMainForm::ShowBox(const QString &text, const QString &caption,
+                                 MessageButtons buttons, MessageIcon icon)
 {
     if (m_messageHandler)
         return m_messageHandler(text, caption, buttons, icon);
     QMessageBox box(this);
-    box.setWindowTitle(Text(caption));
-    box.setText(Text(text));
+    box.setWindowTitle(caption);
+    box.setText(text);
     box.setIcon(icon == MessageIcon::Warning    ? QMessageBox::Warning
                 : icon == MessageIcon::Question ? QMessageBox::Question
                                                 : QMessageBox::NoIcon);
@@ -441,19 +451,15 @@ void TMainForm::HelpContentsExecute()
     const QString path = m_helpFile;
     if (path.isEmpty() || !QFile::exists(path)) {
         // Like every error of the user's: caption "Error", the warning icon.
-        ShowMessage("The help file ombrel.html could not be found.", "Error", MessageButtons::Ok,
-                    MessageIcon::Warning);
+        ShowBox(tr("The help file ombrel.html could not be found."), tr("Error"),
+                MessageButtons::Ok, MessageIcon::Warning);
         return;
     }
     if (!m_help) {
-        m_help = new QTextBrowser(this);
-        m_help->setObjectName("HelpWindow");
-        m_help->setWindowFlags(Qt::Window);
-        m_help->setWindowTitle("Ombrel Help");
+        m_help = new HelpWindow(this);
         m_help->setAttribute(Qt::WA_DeleteOnClose);
-        m_help->resize(640, 560);
     }
-    m_help->setSource(QUrl::fromLocalFile(path));
+    m_help->Open(path);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();

@@ -21,7 +21,6 @@
 
 class QActionGroup;
 class QDialog;
-class QTextBrowser;
 class QToolButton;
 
 namespace Ui {
@@ -30,6 +29,7 @@ class TMainForm;
 
 namespace ombrel {
 
+class HelpWindow;
 class TAboutBox;
 class TSpeedDlg;
 
@@ -38,10 +38,10 @@ class TMainForm : public QMainWindow, public GameView
     Q_OBJECT
 
 public:
-    // Answers a message box instead of the modal QMessageBox (tests).
-    using MessageHandler =
-        std::function<MessageAnswer(const std::string &text, const std::string &caption,
-                                    MessageButtons buttons, MessageIcon icon)>;
+    // Answers a message box instead of the modal QMessageBox (tests); it gets
+    // the texts as the box would show them, translated.
+    using MessageHandler = std::function<MessageAnswer(const QString &text, const QString &caption,
+                                                       MessageButtons buttons, MessageIcon icon)>;
 
     explicit TMainForm(QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -65,9 +65,9 @@ public:
     void DrawHouse(int house) override;
     void DrawTaken(int player) override;
     void Repaint(bool immediate) override;
-    void SetStatusText(const std::string &text) override;
-    MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
-                              MessageButtons buttons, MessageIcon icon) override;
+    void SetStatusText(const GameText &text) override;
+    MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
+                              MessageIcon icon) override;
     void Beep() override;
     void SetBoardCursor(BoardCursor cursor) override;
     void RefreshCursor() override;
@@ -116,6 +116,8 @@ private:
     void Invalidate(const QRect &rect);
     template <typename Draw> void DrawCell(const QRect &cell, Draw draw);
     static int ShowModal(QDialog &dialog);
+    MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
+                          MessageIcon icon);
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     std::unique_ptr<GameController> m_controller;
@@ -129,7 +131,7 @@ private:
     QElapsedTimer m_sincePump;
     unsigned m_pumpCalls = 0;
     MessageHandler m_messageHandler;
-    QPointer<QTextBrowser> m_help;
+    QPointer<HelpWindow> m_help;
     QString m_helpFile = HelpFilePath();
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;

@@ -29,7 +29,8 @@ bool OmbrelApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException("An unexpected error occurred.");
+        ShowException(
+            QCoreApplication::translate("OmbrelApplication", "An unexpected error occurred."));
     }
     return false;
 }
@@ -41,7 +42,8 @@ int OmbrelApplication::RunWindows(const std::function<int()> &windows)
     } catch (const std::exception &error) {
         ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException("An unexpected error occurred.");
+        ShowException(
+            QCoreApplication::translate("OmbrelApplication", "An unexpected error occurred."));
     }
     return 0;
 }

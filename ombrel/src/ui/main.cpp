@@ -4,14 +4,16 @@
 #include "About.h"
 #include "BoardPictures.h"
 #include "OmbrelApplication.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
 namespace {
 
-const QCommandLineOption
-    CheckOption("check", "Start, report where the manual is and which version this is, and quit.");
+const QCommandLineOption CheckOption(
+    "check",
+    "Start, report where the manual is, which version and which language this is, and quit.");
 
 void DeclareOptions(QCommandLineParser &options)
 {
@@ -36,13 +38,14 @@ bool AsksForHelpOrVersion(const QCommandLineParser &options)
 
 // --check: what an installation needs, reported on stdout. The window is made
 // and shown as usual, so this also proves that the game starts.
-int CheckInstallation(const ombrel::TMainForm &window)
+int CheckInstallation(const ombrel::TMainForm &window, const QString &language)
 {
     QTextStream out(stdout);
     const QString help = ombrel::TMainForm::HelpFilePath();
     const QString version = window.AboutBox().Version();
     out << "help: " << (help.isEmpty() ? "not found" : help) << '\n';
     out << "version: " << (version.isEmpty() ? "not found" : version) << '\n';
+    out << "language: " << (language.isEmpty() ? QStringLiteral("en") : language) << '\n';
     return help.isEmpty() || version.isEmpty() ? 1 : 0;
 }
 
@@ -73,16 +76,19 @@ int main(int argc, char **argv)
     }
 
     ombrel::OmbrelApplication app(argc, argv);
+    // Before any window is made: the forms take their texts when they are built.
+    const QString language =
+        ombrel::Translations::Install(app, ombrel::Translations::PlayerLocale());
     app.setWindowIcon(ombrel::BoardPictures::Icon("ombrel"));
     // Qt has taken its own options (-platform ...) out of the arguments by now.
     QCommandLineParser options;
     DeclareOptions(options);
     ParseLeniently(options, QCoreApplication::arguments());
-    return ombrel::OmbrelApplication::RunWindows([&options] {
+    return ombrel::OmbrelApplication::RunWindows([&options, &language] {
         ombrel::TMainForm MainForm;
         MainForm.show();
         if (options.isSet(CheckOption))
-            return CheckInstallation(MainForm);
+            return CheckInstallation(MainForm, language);
         QApplication::exec();
         return 0;
     });

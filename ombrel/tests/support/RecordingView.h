@@ -27,11 +27,12 @@ public:
     void DrawHouse(int house) override { drawnHouses.push_back(house); }
     void DrawTaken(int player) override { drawnTaken.push_back(player); }
     void Repaint(bool immediate) override { repaints.push_back(immediate); }
-    void SetStatusText(const std::string &text) override { statusTexts.push_back(text); }
-    MessageAnswer ShowMessage(const std::string &text, const std::string &caption,
-                              MessageButtons buttons, MessageIcon icon) override
+    void SetStatusText(const GameText &text) override { statusTexts.push_back(text.English()); }
+    // Kept in English, as the tests read them.
+    MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
+                              MessageIcon icon) override
     {
-        messages.push_back({text, caption, buttons, icon});
+        messages.push_back({text.English(), caption.English(), buttons, icon});
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (answers.empty())

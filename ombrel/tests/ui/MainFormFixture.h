@@ -29,9 +29,9 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<ombrel::TMainForm>();
-        form->setMessageHandler([this](const std::string &text, const std::string &caption,
+        form->setMessageHandler([this](const QString &text, const QString &caption,
                                        ombrel::MessageButtons buttons, ombrel::MessageIcon icon) {
-            messages.push_back({text, caption, buttons, icon});
+            messages.push_back({text.toStdString(), caption.toStdString(), buttons, icon});
             return buttons == ombrel::MessageButtons::Ok ? ombrel::MessageAnswer::Ok : answer;
         });
         parts = std::make_unique<ombrel::test::MainParts>(*form);

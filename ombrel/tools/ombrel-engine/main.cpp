@@ -232,7 +232,7 @@ public:
             captured = true;
         }
     }
-    MessageAnswer ShowMessage(const std::string &, const std::string &, MessageButtons buttons,
+    MessageAnswer ShowMessage(const GameText &, const GameText &, MessageButtons buttons,
                               MessageIcon) override
     {
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+// The manual's window: a browser with Back, Forward and Contents buttons. The
+// manual's page carries no colours of its own for text and background; the
+// window writes a style sheet from its palette before every page it loads,
+// so headings, captions and tables read in light and dark themes alike.
+
+#include <QWidget>
+
+class QTextBrowser;
+class QToolBar;
+class QUrl;
+
+namespace ombrel {
+
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget *parent = nullptr);
+
+    // Opens the manual at `file` (a local HTML file) and keeps it as home.
+    void Open(const QString &file);
+    QTextBrowser *Browser() const noexcept { return m_browser; }
+
+    // The style sheet for the manual in `palette`'s colours.
+    static QString StyleFor(const QPalette &palette);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void ApplyPalette();
+    void Retranslate();
+
+    QToolBar *m_bar = nullptr;
+    QTextBrowser *m_browser = nullptr;
+    QAction *m_back = nullptr;
+    QAction *m_forward = nullptr;
+    QAction *m_home = nullptr;
+};
+
+} // namespace ombrel

@@ -1,0 +1,349 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>GameText</name>
+    <message>
+        <source>The computer is thinking...</source>
+        <translation>Der Computer denkt nach...</translation>
+    </message>
+    <message>
+        <source>The computer is playing...</source>
+        <translation>Der Computer zieht...</translation>
+    </message>
+    <message>
+        <source>Player %1 is playing...</source>
+        <translation>Spieler %1 zieht...</translation>
+    </message>
+    <message>
+        <source>Ready. Player %1 can play now.</source>
+        <translation>Bereit. Spieler %1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Runde beendet</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel beendet.</translation>
+    </message>
+    <message>
+        <source>Click left or right to modify seeds. Press + or - to modify houses</source>
+        <translation>Links/rechts klicken ändert die Samen, + oder - die Mulden</translation>
+    </message>
+    <message>
+        <source>The other player is still playing. Please wait.</source>
+        <translation>Der andere Spieler ist noch am Zug. Bitte warten Sie.</translation>
+    </message>
+    <message>
+        <source>Please wait until the current move or hint is over.</source>
+        <translation>Bitte warten Sie, bis der laufende Zug oder Tipp vorbei ist.</translation>
+    </message>
+    <message>
+        <source>You don't own this house!</source>
+        <translation>Diese Mulde gehört Ihnen nicht!</translation>
+    </message>
+    <message>
+        <source>This house is empty!</source>
+        <translation>Diese Mulde ist leer!</translation>
+    </message>
+    <message>
+        <source>Game over. Player 1 wins all the houses.</source>
+        <translation>Spiel beendet. Spieler 1 gewinnt alle Mulden.</translation>
+    </message>
+    <message>
+        <source>Game over. Player 2 wins all the houses.</source>
+        <translation>Spiel beendet. Spieler 2 gewinnt alle Mulden.</translation>
+    </message>
+    <message>
+        <source>Game over. Continue?</source>
+        <translation>Runde beendet. Weiterspielen?</translation>
+    </message>
+    <message>
+        <source>The computer can not play. Continue?</source>
+        <translation>Der Computer kann nicht ziehen. Weiterspielen?</translation>
+    </message>
+    <message>
+        <source>No best start found somehow</source>
+        <translation>Es wurde kein bester Zug gefunden.</translation>
+    </message>
+    <message>
+        <source>This sowing would never end, so it was stopped after 500 seeds. The seeds still in hand were laid into the house the sowing had reached.</source>
+        <translation>Diese Aussaat hätte nie geendet und wurde darum nach 500 Samen abgebrochen. Die Samen, die noch in der Hand waren, liegen jetzt in der Mulde, die die Aussaat zuletzt erreicht hatte.</translation>
+    </message>
+    <message>
+        <source>Ombrel</source>
+        <translation>Ombrel</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>OmbrelApplication</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About Ombrel</source>
+        <translation>Über Ombrel</translation>
+    </message>
+    <message>
+        <source>Ombrel is free software: you may use, share and change it free of charge.</source>
+        <translation>Ombrel ist freie Software: Sie dürfen es kostenlos nutzen, weitergeben und verändern.</translation>
+    </message>
+    <message>
+        <source>Visit the Corvanel homepage</source>
+        <translation>Zur Homepage von Corvanel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Opponent</source>
+        <translation>&amp;Gegner</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Start a new game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last move</source>
+        <translation>Den letzten Zug zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Human</source>
+        <translation>&amp;Mensch</translation>
+    </message>
+    <message>
+        <source>Human opponent</source>
+        <translation>Menschlicher Gegner</translation>
+    </message>
+    <message>
+        <source>Computer (&amp;Easy)</source>
+        <translation>Computer (&amp;Leicht)</translation>
+    </message>
+    <message>
+        <source>Computer (Easy)</source>
+        <translation>Computer (Leicht)</translation>
+    </message>
+    <message>
+        <source>Computer (&amp;Medium)</source>
+        <translation>Computer (Mi&amp;ttel)</translation>
+    </message>
+    <message>
+        <source>Computer (Medium)</source>
+        <translation>Computer (Mittel)</translation>
+    </message>
+    <message>
+        <source>Computer (&amp;Difficult)</source>
+        <translation>Computer (&amp;Schwer)</translation>
+    </message>
+    <message>
+        <source>Computer (Difficult)</source>
+        <translation>Computer (Schwer)</translation>
+    </message>
+    <message>
+        <source>Computer (&amp;Very Difficult)</source>
+        <translation>Computer (Sehr sch&amp;wer)</translation>
+    </message>
+    <message>
+        <source>Computer (Very Difficult)</source>
+        <translation>Computer (Sehr schwer)</translation>
+    </message>
+    <message>
+        <source>Computer (E&amp;xtremely Difficult)</source>
+        <translation>Computer (&amp;Extrem schwer)</translation>
+    </message>
+    <message>
+        <source>Computer (Extremely Difficult)</source>
+        <translation>Computer (Extrem schwer)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Get online help</source>
+        <translation>Die Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Animation speed...</source>
+        <translation>&amp;Animationsgeschwindigkeit...</translation>
+    </message>
+    <message>
+        <source>Set animation speed</source>
+        <translation>Die Animationsgeschwindigkeit einstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>An&amp;halten</translation>
+    </message>
+    <message>
+        <source>Stop thinking, play now</source>
+        <translation>Nicht weiter nachdenken, jetzt ziehen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Let the computer play from this position</source>
+        <translation>Den Computer von dieser Stellung aus spielen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Wechseln</translation>
+    </message>
+    <message>
+        <source>Let the other player move first</source>
+        <translation>Den anderen Spieler zuerst ziehen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Aufstellen</translation>
+    </message>
+    <message>
+        <source>Setup the board</source>
+        <translation>Eine Stellung aufstellen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit this application</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Show program information</source>
+        <translation>Informationen über das Programm anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>TSpeedDlg</name>
+    <message>
+        <source>Set speed</source>
+        <translation>Geschwindigkeit einstellen</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::HelpWindow</name>
+    <message>
+        <source>Ombrel Help</source>
+        <translation>Ombrel-Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the previous page</source>
+        <translation>Zurück zur vorigen Seite</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Forward to the next page</source>
+        <translation>Vor zur nächsten Seite</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Back to the start of the manual</source>
+        <translation>Zurück zum Anfang der Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::TMainForm</name>
+    <message>
+        <source>Ready. Player 1 can play now. Click on a house to start moving.</source>
+        <translation>Bereit. Spieler 1 ist am Zug. Zum Ziehen auf eine Mulde klicken.</translation>
+    </message>
+    <message>
+        <source>The help file ombrel.html could not be found.</source>
+        <translation>Die Hilfedatei ombrel.html wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+</TS>
