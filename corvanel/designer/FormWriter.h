@@ -17,7 +17,7 @@ namespace corvanel {
 //
 // Two gaps of Qt 6's QFormBuilder are closed on the way: it writes STORED
 // false and DESIGNABLE false properties (TNumberEdit's text, TVersionLabel's
-// fileName), which Designer never writes, and it drops every enumeration
+// FileName), which Designer never writes, and it drops every enumeration
 // property (QVariant holds enumerations as their own types, which its writer
 // does not know), so a changed State or AnimationType would be lost.
 //

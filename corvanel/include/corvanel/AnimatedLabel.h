@@ -7,6 +7,7 @@
 #include <corvanel/corvanel_export.h>
 
 #include <QLabel>
+#include <memory>
 
 class QTimer;
 
@@ -28,20 +29,23 @@ namespace corvanel {
 class CORVANEL_EXPORT TAnimatedLabel : public QLabel, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(TAnimationType AnimationType READ AnimationType WRITE SetAnimationType)
+    Q_PROPERTY(TAnimationType AnimationType READ AnimationType WRITE SetAnimationType NOTIFY
+                   AnimationTypeChanged)
     Q_CLASSINFO("corvanel.default.AnimationType", "atNone")
-    Q_PROPERTY(int Interval READ GetInterval WRITE SetInterval)
+    Q_PROPERTY(int Interval READ GetInterval WRITE SetInterval NOTIFY IntervalChanged)
     Q_CLASSINFO("corvanel.default.Interval", "100")
     // The label's background in the normal look, and the colour the fade look
     // fades to and from. With ParentColor (the default) it is the parent's
     // colour and the label paints no background of its own; setting Color
     // clears ParentColor. clNone leaves the background to the parent too.
-    Q_PROPERTY(quint32 Color READ Color WRITE SetColor)
+    // ColorChanged follows SetColor and SetParentColor, not the parent.
+    Q_PROPERTY(quint32 Color READ Color WRITE SetColor NOTIFY ColorChanged)
     Q_CLASSINFO("corvanel.storedUnless.Color", "ParentColor")
-    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor NOTIFY ParentColorChanged)
     Q_CLASSINFO("corvanel.default.ParentColor", "true")
     // '&' marks the accelerator of the normal look ("&&" is one '&').
-    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_PROPERTY(
+        bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar NOTIFY ShowAccelCharChanged)
     Q_CLASSINFO("corvanel.default.ShowAccelChar", "true")
 
 public:
@@ -57,9 +61,9 @@ public:
     Q_INVOKABLE explicit TAnimatedLabel(QWidget *parent = nullptr);
     ~TAnimatedLabel() override;
 
-    TAnimationType AnimationType() const noexcept { return m_animationType; }
+    TAnimationType AnimationType() const noexcept;
     // Takes effect at the next tick; nothing is repainted here.
-    void SetAnimationType(TAnimationType type) noexcept { m_animationType = type; }
+    void SetAnimationType(TAnimationType type);
 
     // The timer's period in milliseconds. 0 or less stops the ticks (and the
     // repaints) until a positive interval is set.
@@ -70,15 +74,22 @@ public:
     // has one, else its background as clBtnFace, clWindow or a plain colour.
     TColor Color() const;
     void SetColor(TColor color);
-    bool ParentColor() const noexcept { return m_parentColor; }
+    bool ParentColor() const noexcept;
     void SetParentColor(bool parentColor);
-    bool ShowAccelChar() const noexcept { return m_showAccelChar; }
+    bool ShowAccelChar() const noexcept;
     void SetShowAccelChar(bool show);
 
-    qint64 Ticks() const noexcept { return m_ticks; }
+    qint64 Ticks() const noexcept;
 
     // The timer's handler: schedules a repaint, then counts the tick.
     void OnTimer(QObject *sender);
+
+signals:
+    void AnimationTypeChanged(corvanel::TAnimatedLabel::TAnimationType type);
+    void IntervalChanged(int milliseconds);
+    void ColorChanged(quint32 color);
+    void ParentColorChanged(bool parentColor);
+    void ShowAccelCharChanged(bool show);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -92,13 +103,8 @@ private:
     void drawPlainLine(QPainter &painter, int x, const QColor &textColor) const;
     QColor fadeColor() const;
 
-    QTimer *m_timer = nullptr;
-    TAnimationType m_animationType = atNone;
-    TColor m_color = clBtnFace;
-    bool m_parentColor = true;
-    bool m_showAccelChar = true;
-    // 64 bits, so that a label left running for years never overflows.
-    qint64 m_ticks = 0;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 namespace AnimatedLabel {

@@ -11,8 +11,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <array>
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -47,19 +47,19 @@ public:
     TButtonGlyph(const TButtonGlyph &) = delete;
     TButtonGlyph &operator=(const TButtonGlyph &) = delete;
 
-    const QImage &Source() const noexcept { return m_source; }
-    int NumGlyphs() const noexcept { return m_numGlyphs; }
+    const QImage &Source() const noexcept;
+    int NumGlyphs() const noexcept;
     // The colour that counts as transparent in the bitmap: the explicit one
     // given to AssignBitmap(), else the bitmap's bottom-left pixel. clNone for
     // a bitmap with an alpha channel and no explicit colour (the alpha is the
     // mask then) and for an empty bitmap.
-    TColor MaskColor() const noexcept { return m_maskColor; }
+    TColor MaskColor() const noexcept;
     // The shared list holding this glyph's images; null while none is built.
-    TGlyphList *List() const noexcept { return m_list; }
+    TGlyphList *List() const noexcept;
 
     // The colours of the generated looks: button face, shadow and highlight.
-    const QPalette &Palette() const noexcept { return m_palette; }
-    void SetPalette(const QPalette &palette) { m_palette = palette; }
+    const QPalette &Palette() const noexcept;
+    void SetPalette(const QPalette &palette);
 
     // Takes a copy of `value`. `transparentColor` fixes the transparent colour;
     // clDefault lets the bitmap's bottom-left pixel decide. A bitmap that is an
@@ -93,8 +93,9 @@ public:
     QRect DrawFace(QPainter &painter, const QRect &client, QPoint offset, const QString &caption,
                    TFancyButtonState state, TColor shadowColor, int bidiFlags);
 
-    // Fired after the bitmap or the cell count has changed.
-    TChangeEvent OnChange;
+    // Called after the bitmap or the cell count has changed.
+    TChangeEvent OnChange() const;
+    void SetOnChange(TChangeEvent handler);
 
 private:
     void SourceChanged();
@@ -103,14 +104,8 @@ private:
     QImage RecolouredCell(int cell, int w, int h) const;
     QImage EmbossedGlyph(int w, int h) const;
 
-    QImage m_source;
-    // clDefault while the bitmap's own pixels choose the transparent colour.
-    TColor m_fixedTransparentColor = clDefault;
-    TGlyphList *m_list = nullptr;
-    std::array<int, 5> m_stateImages{-1, -1, -1, -1, -1};
-    TColor m_maskColor = clOlive;
-    int m_numGlyphs = 1;
-    QPalette m_palette;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace corvanel

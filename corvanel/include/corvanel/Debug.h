@@ -35,13 +35,13 @@ class CORVANEL_EXPORT TDebugHelper : public QObject, public Component
 {
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
-    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey NOTIFY StorageKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
-                   SetStorageRootKey)
+                   SetStorageRootKey NOTIFY StorageRootKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
-    Q_PROPERTY(
-        TActiveOnCreationKind ActiveOnCreation READ ActiveOnCreation WRITE SetActiveOnCreation)
+    Q_PROPERTY(TActiveOnCreationKind ActiveOnCreation READ ActiveOnCreation WRITE
+                   SetActiveOnCreation NOTIFY ActiveOnCreationChanged)
     Q_CLASSINFO("corvanel.default.ActiveOnCreation", "aocFromRegistry")
     // Active (GetActive, SetActive) is deliberately no Q_PROPERTY: reading it
     // opens the store and rewrites "debug", which no property editor, form
@@ -59,17 +59,14 @@ public:
     Q_INVOKABLE explicit TDebugHelper(QObject *parent = nullptr);
     ~TDebugHelper() override;
 
-    TJStorage *Storage() const { return m_storage.get(); }
-    QString StorageKey() const { return m_storage->Key(); }
-    void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
-    TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
-    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
-    {
-        m_storage->SetRegistryRootKey(root);
-    }
+    TJStorage *Storage() const;
+    QString StorageKey() const;
+    void SetStorageKey(const QString &key);
+    TJStorage::TJStorageRootKey StorageRootKey() const;
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root);
 
-    TActiveOnCreationKind ActiveOnCreation() const { return m_activeOnCreation; }
-    void SetActiveOnCreation(TActiveOnCreationKind kind) { m_activeOnCreation = kind; }
+    TActiveOnCreationKind ActiveOnCreation() const;
+    void SetActiveOnCreation(TActiveOnCreationKind kind);
 
     void Output(const QString &message);
     void Start();
@@ -79,24 +76,27 @@ public:
     void SetActive(bool active);
 
     // A log was started (even one that could not be created).
-    bool IsLogStarted() const { return m_logFile != nullptr; }
-    quint32 StartTicks() const { return m_startTicks; }
+    bool IsLogStarted() const;
+    quint32 StartTicks() const;
 
     static QString LogFileNameFor(const QString &executable);
     static QByteArray LinePrefix(quint32 elapsedMs);
+
+signals:
+    // Also when Storage is changed directly.
+    void StorageKeyChanged(const QString &key);
+    void StorageRootKeyChanged(corvanel::TJStorage::TJStorageRootKey root);
+    void ActiveOnCreationChanged(corvanel::TDebugHelper::TActiveOnCreationKind kind);
 
 protected:
     // Milliseconds of a steady clock, wrapping as a 32-bit count.
     virtual quint32 TickCount() const;
     virtual QString LogFileName() const;
-    void SetStartTicks(quint32 ticks) { m_startTicks = ticks; }
+    void SetStartTicks(quint32 ticks);
 
 private:
-    std::unique_ptr<QFile> m_logFile;
-    quint32 m_startTicks = 0;
-    std::unique_ptr<TJStorage> m_storage;
-    TActiveOnCreationKind m_activeOnCreation = aocFromRegistry;
-    bool m_activeValue = false;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 namespace Debug {

@@ -8,7 +8,6 @@
 #include <corvanel/corvanel_export.h>
 
 #include <QPixmap>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -34,29 +33,33 @@ class TButtonGlyph;
 class CORVANEL_EXPORT TFancyButton : public QWidget, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(TFancyButtonState State READ State WRITE SetState)
+    Q_PROPERTY(TFancyButtonState State READ State WRITE SetState NOTIFY StateChanged)
     Q_CLASSINFO("corvanel.default.State", "fbsMouseOut")
-    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult NOTIFY ModalResultChanged)
     Q_CLASSINFO("corvanel.default.ModalResult", "0")
-    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
+    Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp NOTIFY AllowAllUpChanged)
     Q_CLASSINFO("corvanel.default.AllowAllUp", "false")
-    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex NOTIFY GroupIndexChanged)
     Q_CLASSINFO("corvanel.default.GroupIndex", "0")
-    Q_PROPERTY(bool Down READ Down WRITE SetDown)
+    Q_PROPERTY(bool Down READ Down WRITE SetDown NOTIFY DownChanged)
     Q_CLASSINFO("corvanel.default.Down", "false")
-    Q_PROPERTY(QPixmap Glyph READ GetGlyph WRITE SetGlyph)
+    Q_PROPERTY(QPixmap Glyph READ GetGlyph WRITE SetGlyph NOTIFY GlyphChanged)
     Q_CLASSINFO("corvanel.default.Glyph", "")
-    Q_PROPERTY(int NumGlyphs READ GetNumGlyphs WRITE SetNumGlyphs STORED true)
+    Q_PROPERTY(
+        int NumGlyphs READ GetNumGlyphs WRITE SetNumGlyphs NOTIFY NumGlyphsChanged STORED true)
     // Declared 0, which it never is, so forms always keep it.
     Q_CLASSINFO("corvanel.default.NumGlyphs", "0")
-    Q_PROPERTY(int TextOffsetLeft READ TextOffsetLeft WRITE SetTextOffsetLeft)
+    Q_PROPERTY(
+        int TextOffsetLeft READ TextOffsetLeft WRITE SetTextOffsetLeft NOTIFY TextOffsetLeftChanged)
     Q_CLASSINFO("corvanel.default.TextOffsetLeft", "0")
-    Q_PROPERTY(int TextOffsetTop READ TextOffsetTop WRITE SetTextOffsetTop)
+    Q_PROPERTY(
+        int TextOffsetTop READ TextOffsetTop WRITE SetTextOffsetTop NOTIFY TextOffsetTopChanged)
     Q_CLASSINFO("corvanel.default.TextOffsetTop", "0")
-    Q_PROPERTY(uint TextShadowColor READ TextShadowColor WRITE SetTextShadowColor)
+    Q_PROPERTY(uint TextShadowColor READ TextShadowColor WRITE SetTextShadowColor NOTIFY
+                   TextShadowColorChanged)
     Q_CLASSINFO("corvanel.default.TextShadowColor", "0x1FFFFFFF")
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(QAction *Action READ Action WRITE SetAction)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(QAction *Action READ Action WRITE SetAction NOTIFY ActionChanged)
     Q_PROPERTY(bool enabled READ isEnabled WRITE setEnabled DESIGNABLE false STORED false)
 
 public:
@@ -85,16 +88,16 @@ public:
     Q_INVOKABLE explicit TFancyButton(QWidget *parent = nullptr);
     ~TFancyButton() override;
 
-    TFancyButtonState State() const noexcept { return m_state; }
+    TFancyButtonState State() const noexcept;
     void SetState(TFancyButtonState state);
-    int ModalResult() const noexcept { return m_modalResult; }
+    int ModalResult() const noexcept;
     // Values outside 0..8 give 0 (no result).
     void SetModalResult(int result);
-    bool AllowAllUp() const noexcept { return m_allowAllUp; }
+    bool AllowAllUp() const noexcept;
     void SetAllowAllUp(bool allowAllUp);
-    int GroupIndex() const noexcept { return m_groupIndex; }
+    int GroupIndex() const noexcept;
     void SetGroupIndex(int groupIndex);
-    bool Down() const noexcept { return m_down; }
+    bool Down() const noexcept;
     void SetDown(bool down);
 
     QPixmap GetGlyph() const;
@@ -107,38 +110,61 @@ public:
     // Clamped to 1..5; resizes the button to one cell.
     void SetNumGlyphs(int numGlyphs);
 
-    int TextOffsetLeft() const noexcept { return m_textOffsetLeft; }
+    int TextOffsetLeft() const noexcept;
     void SetTextOffsetLeft(int offset);
-    int TextOffsetTop() const noexcept { return m_textOffsetTop; }
+    int TextOffsetTop() const noexcept;
     void SetTextOffsetTop(int offset);
-    TColor TextShadowColor() const noexcept { return m_textShadowColor; }
+    TColor TextShadowColor() const noexcept;
     void SetTextShadowColor(TColor color);
 
     // "&" marks the accelerator: Alt and that letter click the button.
-    QString Caption() const { return m_caption; }
+    QString Caption() const;
     void SetCaption(const QString &caption);
 
     // The action lends its text, enabled state, tooltip and visibility, and a
     // click triggers it (unless OnClick is set). A button without a glyph
     // takes the size of the action's icon.
-    QAction *Action() const { return m_action; }
+    QAction *Action() const;
     void SetAction(QAction *action);
 
-    TButtonGlyph &Glyph() const noexcept { return *m_glyph; }
+    TButtonGlyph &Glyph() const noexcept;
     QSize sizeHint() const override;
 
-    // Fires OnClick, or triggers the action, and emits clicked().
+    // Calls OnClick, or triggers the action, and emits clicked().
     void Click();
 
-    TNotifyEvent OnClick;
-    // Fired by a double click on a button that is down.
-    TNotifyEvent OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
+    // The handlers of the button's events, one each; an empty one is not
+    // called. Connect to clicked() and doubleClicked() for more listeners.
+    TNotifyEvent OnClick() const;
+    void SetOnClick(TNotifyEvent handler);
+    // Called by a double click on a button that is down.
+    TNotifyEvent OnDblClick() const;
+    void SetOnDblClick(TNotifyEvent handler);
+    TMouseEvent OnMouseDown() const;
+    void SetOnMouseDown(TMouseEvent handler);
+    TMouseMoveEvent OnMouseMove() const;
+    void SetOnMouseMove(TMouseMoveEvent handler);
+    TMouseEvent OnMouseUp() const;
+    void SetOnMouseUp(TMouseEvent handler);
 
 signals:
     void clicked();
+    void doubleClicked();
+    // State also changes with the pointer and the mouse buttons.
+    void StateChanged(corvanel::TFancyButton::TFancyButtonState state);
+    void ModalResultChanged(int result);
+    void AllowAllUpChanged(bool allowAllUp);
+    void GroupIndexChanged(int groupIndex);
+    // Also when another button of the group goes down and releases this one.
+    void DownChanged(bool down);
+    void GlyphChanged();
+    void NumGlyphsChanged(int numGlyphs);
+    void TextOffsetLeftChanged(int offset);
+    void TextOffsetTopChanged(int offset);
+    void TextShadowColorChanged(quint32 color);
+    void CaptionChanged(const QString &caption);
+    // Also when the action is destroyed (to null).
+    void ActionChanged(QAction *action);
 
 protected:
     void Loaded() override;
@@ -154,8 +180,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    struct Private;
+
     void Paint();
-    void GlyphChanged();
+    void OnGlyphChange();
+    void NotifyGlyph();
+    void ChangeState(TFancyButtonState state);
     void TakeCellSize();
     bool Inside(QPoint pos) const;
     void ApplyModalResult();
@@ -171,23 +201,7 @@ private:
     void RestingState();
     void DrawDesignOutline(QPainter &painter) const;
 
-    int m_groupIndex = 0;
-    std::unique_ptr<TButtonGlyph> m_glyph;
-    bool m_down = false;
-    bool m_pressing = false;
-    bool m_allowAllUp = false;
-    bool m_mouseInside = false;
-    int m_textOffsetLeft = 0;
-    int m_textOffsetTop = 0;
-    TColor m_textShadowColor = clNone;
-    TFancyButtonState m_state = fbsMouseOut;
-    TFancyModalResult m_modalResult = mrNone;
-
-    QString m_caption;
-    int m_shortcutId = 0;
-    QPointer<QAction> m_action;
-    QMetaObject::Connection m_actionChanged;
-    QSize m_sizeHint{23, 22};
+    std::unique_ptr<Private> d;
 };
 
 using TFancyButtonState = TFancyButton::TFancyButtonState;

@@ -5,7 +5,6 @@
 #include <corvanel/corvanel_export.h>
 
 #include <memory>
-#include <vector>
 
 namespace corvanel {
 
@@ -28,11 +27,12 @@ public:
     TGlyphList *ListFor(int width, int height);
     // Frees `list` when it holds no live image any more.
     void Release(TGlyphList *list);
-    bool IsEmpty() const noexcept { return m_lists.empty(); }
-    int Count() const noexcept { return int(m_lists.size()); }
+    bool IsEmpty() const noexcept;
+    int Count() const noexcept;
 
 private:
-    std::vector<std::unique_ptr<TGlyphList>> m_lists;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // The one cache of the program, or null while no glyph needs one.

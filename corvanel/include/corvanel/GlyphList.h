@@ -6,7 +6,7 @@
 #include <corvanel/corvanel_export.h>
 
 #include <QImage>
-#include <vector>
+#include <memory>
 
 class QPainter;
 
@@ -25,13 +25,16 @@ class CORVANEL_EXPORT TGlyphList
 {
 public:
     TGlyphList(int width, int height);
+    ~TGlyphList();
+    TGlyphList(const TGlyphList &) = delete;
+    TGlyphList &operator=(const TGlyphList &) = delete;
 
-    int Width() const noexcept { return m_width; }
-    int Height() const noexcept { return m_height; }
+    int Width() const noexcept;
+    int Height() const noexcept;
     // Slots in the list, live or released.
-    int Count() const noexcept { return int(m_images.size()); }
+    int Count() const noexcept;
     // Slots holding a live image.
-    int ImageCount() const noexcept { return m_imageCount; }
+    int ImageCount() const noexcept;
     bool IsSlotUsed(int index) const noexcept;
 
     // The first free slot, appending an empty one when every slot is taken.
@@ -57,11 +60,8 @@ public:
     void Draw(QPainter &painter, int x, int y, int index) const;
 
 private:
-    int m_width;
-    int m_height;
-    std::vector<QImage> m_images;
-    std::vector<bool> m_usedSlots;
-    int m_imageCount = 0;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace corvanel

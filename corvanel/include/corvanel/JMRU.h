@@ -8,9 +8,7 @@
 #include <corvanel/corvanel_export.h>
 
 #include <QAction>
-#include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -41,27 +39,29 @@ class CORVANEL_EXPORT TJMostRecentlyUsedList : public QObject, public Component
 {
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
-    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey NOTIFY StorageKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
-                   SetStorageRootKey)
+                   SetStorageRootKey NOTIFY StorageRootKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
-    Q_PROPERTY(bool AutoSave READ AutoSave WRITE SetAutoSave)
+    Q_PROPERTY(bool AutoSave READ AutoSave WRITE SetAutoSave NOTIFY AutoSaveChanged)
     Q_CLASSINFO("corvanel.default.AutoSave", "true")
-    Q_PROPERTY(bool HideInUse READ HideInUse WRITE SetHideInUse)
+    Q_PROPERTY(bool HideInUse READ HideInUse WRITE SetHideInUse NOTIFY HideInUseChanged)
     Q_CLASSINFO("corvanel.default.HideInUse", "true")
-    Q_PROPERTY(bool NumberAccelerators READ NumberAccelerators WRITE SetNumberAccelerators)
+    Q_PROPERTY(bool NumberAccelerators READ NumberAccelerators WRITE SetNumberAccelerators NOTIFY
+                   NumberAcceleratorsChanged)
     Q_CLASSINFO("corvanel.default.NumberAccelerators", "true")
-    Q_PROPERTY(uint NumberOffset READ NumberOffset WRITE SetNumberOffset)
+    Q_PROPERTY(uint NumberOffset READ NumberOffset WRITE SetNumberOffset NOTIFY NumberOffsetChanged)
     Q_CLASSINFO("corvanel.default.NumberOffset", "0")
-    Q_PROPERTY(TJMRUSortKind SortBy READ SortBy WRITE SetSortBy)
+    Q_PROPERTY(TJMRUSortKind SortBy READ SortBy WRITE SetSortBy NOTIFY SortByChanged)
     Q_CLASSINFO("corvanel.default.SortBy", "skMostRecent")
-    Q_PROPERTY(uint MaxItems READ MaxItems WRITE SetMaxItems)
+    Q_PROPERTY(uint MaxItems READ MaxItems WRITE SetMaxItems NOTIFY MaxItemsChanged)
     // Declared 0 while a new list holds 10, so forms always keep it.
     Q_CLASSINFO("corvanel.default.MaxItems", "0")
-    Q_PROPERTY(TJMRUMenuKind MenuKind READ MenuKind WRITE SetMenuKind)
+    Q_PROPERTY(TJMRUMenuKind MenuKind READ MenuKind WRITE SetMenuKind NOTIFY MenuKindChanged)
     Q_CLASSINFO("corvanel.default.MenuKind", "mkSubMenu")
-    Q_PROPERTY(QAction *RootMenuItem READ RootMenuItem WRITE SetRootMenuItem)
+    Q_PROPERTY(
+        QAction *RootMenuItem READ RootMenuItem WRITE SetRootMenuItem NOTIFY RootMenuItemChanged)
 
 public:
     enum TJMRUSortKind : quint8
@@ -86,36 +86,39 @@ public:
     Q_INVOKABLE explicit TJMostRecentlyUsedList(QObject *parent = nullptr);
     ~TJMostRecentlyUsedList() override;
 
-    TNotifyEvent OnChange;
-    TJMRUSelectEvent OnSelect;
+    // The handlers of the list's events, one each; an empty one is not
+    // called. Connect to changed() and selected() for more listeners.
+    TNotifyEvent OnChange() const;
+    void SetOnChange(TNotifyEvent handler);
+    TJMRUSelectEvent OnSelect() const;
+    void SetOnSelect(TJMRUSelectEvent handler);
 
-    TJStorage *Storage() const { return m_storage.get(); }
-    QString StorageKey() const { return m_storage->Key(); }
-    void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
-    TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
-    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
-    {
-        m_storage->SetRegistryRootKey(root);
-    }
+    TJStorage *Storage() const;
+    QString StorageKey() const;
+    void SetStorageKey(const QString &key);
+    TJStorage::TJStorageRootKey StorageRootKey() const;
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root);
 
-    bool AutoSave() const { return m_autoSave; }
-    void SetAutoSave(bool autoSave) { m_autoSave = autoSave; }
-    bool HideInUse() const { return m_hideInUse; }
-    void SetHideInUse(bool hide) { m_hideInUse = hide; }
-    bool NumberAccelerators() const { return m_numberAccelerators; }
-    void SetNumberAccelerators(bool on) { m_numberAccelerators = on; }
-    uint NumberOffset() const { return m_numberOffset; }
-    void SetNumberOffset(uint offset) { m_numberOffset = offset; }
-    uint MaxItems() const { return m_maxItems; }
-    void SetMaxItems(uint maxItems) { m_maxItems = maxItems; }
-    TJMRUSortKind SortBy() const { return m_sortBy; }
+    bool AutoSave() const;
+    void SetAutoSave(bool autoSave);
+    bool HideInUse() const;
+    void SetHideInUse(bool hide);
+    bool NumberAccelerators() const;
+    void SetNumberAccelerators(bool on);
+    uint NumberOffset() const;
+    void SetNumberOffset(uint offset);
+    uint MaxItems() const;
+    void SetMaxItems(uint maxItems);
+    TJMRUSortKind SortBy() const;
     void SetSortBy(TJMRUSortKind sortBy);
-    TJMRUMenuKind MenuKind() const { return m_menuKind; }
+    TJMRUMenuKind MenuKind() const;
     void SetMenuKind(TJMRUMenuKind kind);
-    QAction *RootMenuItem() const { return m_root; }
-    void SetRootMenuItem(QAction *root) { m_root = root; }
-    bool RootDisabled() const { return m_rootDisabled; }
-    QAction *Separator() const { return m_separator; }
+    // Also changes when the list puts its separator in the root's place and
+    // takes it away again.
+    QAction *RootMenuItem() const;
+    void SetRootMenuItem(QAction *root);
+    bool RootDisabled() const;
+    QAction *Separator() const;
 
     void Add(const QString &s);
     void Delete(const QString &s);
@@ -127,7 +130,7 @@ public:
     int IndexOf(const QString &s) const;
     // Throws for an index outside the list.
     QString GetItem(int index) const;
-    int GetCount() const { return int(m_entries.size()); }
+    int GetCount() const;
     QAction *GetMenuItem(const QString &s) const;
     void CopyItems(QStringList &destination) const;
     void Load();
@@ -136,6 +139,23 @@ public:
     void RefreshMenu();
     QString ItemByMenu(const QObject *item) const;
     void HandleMenuClick(QObject *sender);
+
+signals:
+    // After OnChange.
+    void changed();
+    // After OnSelect, with the text of the chosen item.
+    void selected(const QString &item);
+    // Also when Storage is changed directly.
+    void StorageKeyChanged(const QString &key);
+    void StorageRootKeyChanged(corvanel::TJStorage::TJStorageRootKey root);
+    void AutoSaveChanged(bool autoSave);
+    void HideInUseChanged(bool hide);
+    void NumberAcceleratorsChanged(bool on);
+    void NumberOffsetChanged(uint offset);
+    void MaxItemsChanged(uint maxItems);
+    void SortByChanged(corvanel::TJMostRecentlyUsedList::TJMRUSortKind sortBy);
+    void MenuKindChanged(corvanel::TJMostRecentlyUsedList::TJMRUMenuKind kind);
+    void RootMenuItemChanged(QAction *root);
 
 protected:
     void Loaded() override;
@@ -148,34 +168,16 @@ protected:
     void TrimList();
 
 private:
-    struct Entry
-    {
-        QString text;
-        QPointer<QAction> item;
-    };
+    struct Private;
 
     QString caption(int index) const;
     void destroyItem(QAction *item);
     void sortEntries();
     void placeBefore(QAction *item, QAction *anchor);
     void onSavedRootDestroyed();
+    void ChangeRoot(QAction *root);
 
-    QList<Entry> m_entries;
-    std::unique_ptr<TJStorage> m_storage;
-    bool m_rootDisabled = false;
-    bool m_numberAccelerators = true;
-    bool m_autoSave = true;
-    TJMRUSortKind m_sortBy = skMostRecent;
-    uint m_numberOffset = 0;
-    uint m_maxItems = 10;
-    QPointer<QAction> m_separator;
-    QPointer<QAction> m_savedRoot;
-    QMetaObject::Connection m_savedRootWatch;
-    QPointer<QAction> m_root;
-    TJMRUMenuKind m_menuKind = mkSubMenu;
-    bool m_hideInUse = true;
-    bool m_destroying = false;
-    QAction *m_clicked = nullptr; // the item whose click is being delivered
+    std::unique_ptr<Private> d;
 };
 
 namespace JMRU {

@@ -20,7 +20,7 @@ class TJStorage;
 class CORVANEL_EXPORT TJWin32Registry
 {
 public:
-    TJWin32Registry() = default;
+    TJWin32Registry();
     ~TJWin32Registry();
     TJWin32Registry(const TJWin32Registry &) = delete;
     TJWin32Registry &operator=(const TJWin32Registry &) = delete;
@@ -32,8 +32,8 @@ public:
     // Writes pending changes and closes the key.
     void Close();
 
-    bool Opened() const { return m_opened; }
-    TRegistry *RegistryObject() const { return m_registry.get(); }
+    bool Opened() const;
+    TRegistry *RegistryObject() const;
 
     bool ReadString(const QString &name, QString &value) const;
     bool ReadBool(const QString &name, bool &value) const;
@@ -43,8 +43,8 @@ public:
     bool WriteInteger(const QString &name, qint32 value);
 
 private:
-    bool m_opened = false;
-    std::unique_ptr<TRegistry> m_registry;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // One registry key (a root and a path below it) where a storing component of
@@ -58,9 +58,10 @@ private:
 class CORVANEL_EXPORT TJStorage : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString Key READ Key WRITE SetKey)
+    Q_PROPERTY(QString Key READ Key WRITE SetKey NOTIFY KeyChanged)
     Q_CLASSINFO("corvanel.default.Key", "")
-    Q_PROPERTY(TJStorageRootKey RegistryRootKey READ RegistryRootKey WRITE SetRegistryRootKey)
+    Q_PROPERTY(TJStorageRootKey RegistryRootKey READ RegistryRootKey WRITE SetRegistryRootKey NOTIFY
+                   RegistryRootKeyChanged)
     Q_CLASSINFO("corvanel.default.RegistryRootKey", "atrkClassesRoot")
     Q_PROPERTY(bool IsOpen READ IsOpen STORED false)
 
@@ -79,20 +80,20 @@ public:
     Q_INVOKABLE explicit TJStorage(QObject *parent = nullptr);
     ~TJStorage() override;
 
-    const QString &Key() const { return m_key; }
+    const QString &Key() const;
     // Moves an open storage to the new key (or closes it when the key is now
     // empty), unless the holder is in a form designer.
     void SetKey(const QString &key);
-    TJStorageRootKey RegistryRootKey() const { return m_rootKey; }
+    TJStorageRootKey RegistryRootKey() const;
     void SetRegistryRootKey(TJStorageRootKey rootKey);
 
     // The holder, asked only whether it is in a form designer; not owned.
-    Component *OwnerComponent() const { return m_owner; }
-    void SetOwnerComponent(Component *owner) { m_owner = owner; }
+    Component *OwnerComponent() const;
+    void SetOwnerComponent(Component *owner);
 
     RegistryRoot RootKeyHandle() const;
-    TJWin32Registry *Connection() const { return m_connection.get(); }
-    bool IsOpen() const { return m_isOpen; }
+    TJWin32Registry *Connection() const;
+    bool IsOpen() const;
 
     void Open();
     void Close();
@@ -109,15 +110,17 @@ public:
     // this storage's holder. Anything but a TJStorage throws.
     void Assign(const QObject *source);
 
+signals:
+    void KeyChanged(const QString &key);
+    void RegistryRootKeyChanged(corvanel::TJStorage::TJStorageRootKey rootKey);
+
 private:
+    struct Private;
+
     void CheckOpen() const;
     bool inDesigner() const;
 
-    QString m_key;
-    TJStorageRootKey m_rootKey = atrkCurrentUser;
-    std::unique_ptr<TJWin32Registry> m_connection;
-    Component *m_owner = nullptr;
-    bool m_isOpen = false;
+    std::unique_ptr<Private> d;
 };
 
 namespace Jstore {

@@ -21,41 +21,44 @@ class CORVANEL_EXPORT TMRUCombo : public QComboBox, public Component
 {
     Q_OBJECT
     Q_PROPERTY(corvanel::TJStorage *Storage READ Storage CONSTANT DESIGNABLE false)
-    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey)
+    Q_PROPERTY(QString StorageKey READ StorageKey WRITE SetStorageKey NOTIFY StorageKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageKey", "")
     Q_PROPERTY(corvanel::TJStorage::TJStorageRootKey StorageRootKey READ StorageRootKey WRITE
-                   SetStorageRootKey)
+                   SetStorageRootKey NOTIFY StorageRootKeyChanged)
     Q_CLASSINFO("corvanel.default.StorageRootKey", "atrkClassesRoot")
-    Q_PROPERTY(bool ShowLatest READ ShowLatest WRITE SetShowLatest)
+    Q_PROPERTY(bool ShowLatest READ ShowLatest WRITE SetShowLatest NOTIFY ShowLatestChanged)
     Q_CLASSINFO("corvanel.default.ShowLatest", "true")
 
 public:
     Q_INVOKABLE explicit TMRUCombo(QWidget *parent = nullptr);
     ~TMRUCombo() override;
 
-    TJStorage *Storage() const { return m_storage.get(); }
-    QString StorageKey() const { return m_storage->Key(); }
-    void SetStorageKey(const QString &key) { m_storage->SetKey(key); }
-    TJStorage::TJStorageRootKey StorageRootKey() const { return m_storage->RegistryRootKey(); }
-    void SetStorageRootKey(TJStorage::TJStorageRootKey root)
-    {
-        m_storage->SetRegistryRootKey(root);
-    }
+    TJStorage *Storage() const;
+    QString StorageKey() const;
+    void SetStorageKey(const QString &key);
+    TJStorage::TJStorageRootKey StorageRootKey() const;
+    void SetStorageRootKey(TJStorage::TJStorageRootKey root);
 
     // Kept for forms that set it; the box always shows the first saved text.
-    bool ShowLatest() const { return m_showLatest; }
-    void SetShowLatest(bool show) { m_showLatest = show; }
+    bool ShowLatest() const;
+    void SetShowLatest(bool show);
 
     // Throws corvanel::Exception when Storage's Key is blank (after adding
     // the text to the list).
     void UpdateList();
 
+signals:
+    // Also when Storage is changed directly.
+    void StorageKeyChanged(const QString &key);
+    void StorageRootKeyChanged(corvanel::TJStorage::TJStorageRootKey root);
+    void ShowLatestChanged(bool show);
+
 protected:
     void Loaded() override;
 
 private:
-    std::unique_ptr<TJStorage> m_storage;
-    bool m_showLatest = false;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 namespace MRUCombo {

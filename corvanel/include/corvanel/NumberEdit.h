@@ -6,6 +6,7 @@
 #include <corvanel/corvanel_export.h>
 
 #include <QLineEdit>
+#include <memory>
 
 namespace corvanel {
 
@@ -20,14 +21,15 @@ namespace corvanel {
 class CORVANEL_EXPORT TNumberEdit : public QLineEdit, public Component
 {
     Q_OBJECT
-    // A form keeps the number, not the text.
+    // A form keeps the number, not the text. Its change signal is QLineEdit's
+    // textChanged, which moc cannot name for a property redeclared here.
     Q_PROPERTY(QString text READ text WRITE setText USER true DESIGNABLE false STORED false)
     // double rather than float so that designers can edit it; the value itself
-    // is single precision.
-    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    // is single precision. ValueChanged follows the text, typed or set.
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue NOTIFY ValueChanged)
     Q_CLASSINFO("corvanel.default.Value", "0")
     // Kept with the form for the program's own use; the edit does not look at it.
-    Q_PROPERTY(TNumberType NumberType READ NumberType WRITE SetNumberType)
+    Q_PROPERTY(TNumberType NumberType READ NumberType WRITE SetNumberType NOTIFY NumberTypeChanged)
     Q_CLASSINFO("corvanel.default.NumberType", "ntInteger")
 
 public:
@@ -39,6 +41,7 @@ public:
     Q_ENUM(TNumberType)
 
     Q_INVOKABLE explicit TNumberEdit(QWidget *parent = nullptr);
+    ~TNumberEdit() override;
 
     // True when the text is a number that a float can hold.
     bool Validate() const;
@@ -47,13 +50,20 @@ public:
     // Shows `value` in general format with 7 significant digits.
     void SetValue(float value);
 
-    TNumberType NumberType() const noexcept { return m_numberType; }
-    void SetNumberType(TNumberType type) noexcept { m_numberType = type; }
+    TNumberType NumberType() const noexcept;
+    void SetNumberType(TNumberType type);
+
+signals:
+    void ValueChanged(double value);
+    void NumberTypeChanged(corvanel::TNumberEdit::TNumberType type);
 
 private:
-    bool parse(float &value) const;
+    struct Private;
 
-    TNumberType m_numberType = ntInteger;
+    bool parse(float &value) const;
+    void TextChanged();
+
+    std::unique_ptr<Private> d;
 };
 
 namespace NumberEdit {

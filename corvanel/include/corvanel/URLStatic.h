@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QUrl;
 
@@ -20,9 +21,10 @@ class CORVANEL_EXPORT TURLStatic : public QLabel, public Component
 {
     Q_OBJECT
     // '&' marks the accelerator ("&&" is one '&'), as on every label.
-    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_PROPERTY(
+        bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar NOTIFY ShowAccelCharChanged)
     Q_CLASSINFO("corvanel.default.ShowAccelChar", "true")
-    Q_PROPERTY(QString URL READ GetURL WRITE SetURL)
+    Q_PROPERTY(QString URL READ GetURL WRITE SetURL NOTIFY URLChanged)
     Q_CLASSINFO("corvanel.default.URL", "")
 
 public:
@@ -31,18 +33,23 @@ public:
     using Opener = std::function<bool(const QUrl &url)>;
 
     Q_INVOKABLE explicit TURLStatic(QWidget *parent = nullptr);
+    ~TURLStatic() override;
 
-    QString GetURL() const { return m_url; }
+    QString GetURL() const;
     // Changes what the next press opens; the caption stays as it is.
     void SetURL(const QString &url);
 
     // Replaces how every link label opens its address (QDesktopServices by
     // default; an empty opener restores that) and returns the previous one.
     // Tests use it so that no browser is started.
-    static Opener setOpener(Opener opener);
+    static Opener SetOpener(Opener opener);
 
-    bool ShowAccelChar() const noexcept { return m_showAccelChar; }
+    bool ShowAccelChar() const noexcept;
     void SetShowAccelChar(bool show);
+
+signals:
+    void URLChanged(const QString &url);
+    void ShowAccelCharChanged(bool show);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,8 +59,8 @@ protected:
     virtual void WMLButtonDown(QMouseEvent *event);
 
 private:
-    bool m_showAccelChar = true;
-    QString m_url;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 namespace URLStatic {

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <optional>
+#include <memory>
 
 class QLabel;
 
@@ -29,31 +29,32 @@ class TNumberEdit;
 class CORVANEL_EXPORT TUnitEdit : public QWidget, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(QString Unit READ Unit WRITE SetUnit)
+    Q_PROPERTY(QString Unit READ Unit WRITE SetUnit NOTIFY UnitChanged)
     Q_CLASSINFO("corvanel.default.Unit", "")
     // double so that designers can edit it; the number part holds a float.
-    Q_PROPERTY(double Value READ GetValue WRITE SetValue)
+    // ValueChanged also follows what is typed into the number part.
+    Q_PROPERTY(double Value READ GetValue WRITE SetValue NOTIFY ValueChanged)
     Q_CLASSINFO("corvanel.default.Value", "0")
-    Q_PROPERTY(quint32 EditColor READ EditColor WRITE SetEditColor)
+    Q_PROPERTY(quint32 EditColor READ EditColor WRITE SetEditColor NOTIFY EditColorChanged)
     Q_CLASSINFO("corvanel.default.EditColor", "0x80000005")
     // The caption's colour, which is also the unit edit's own background.
-    Q_PROPERTY(quint32 UnitColor READ UnitColor WRITE SetUnitColor)
+    Q_PROPERTY(quint32 UnitColor READ UnitColor WRITE SetUnitColor NOTIFY UnitColorChanged)
     Q_CLASSINFO("corvanel.default.UnitColor", "0x8000000F")
 
 public:
     Q_INVOKABLE explicit TUnitEdit(QWidget *parent = nullptr);
     ~TUnitEdit() override;
 
-    QString Unit() const { return m_unit; }
+    QString Unit() const;
     void SetUnit(const QString &unit);
 
     float GetValue() const;
     void SetValue(float value);
 
-    TColor EditColor() const noexcept { return m_editColor; }
+    TColor EditColor() const noexcept;
     void SetEditColor(TColor color);
 
-    TColor UnitColor() const noexcept { return m_unitColor; }
+    TColor UnitColor() const noexcept;
     void SetUnitColor(TColor color);
 
     // Creates and places the two parts; does nothing once they exist.
@@ -62,10 +63,16 @@ public:
     void Show();
 
     // nullptr until CreateParts() has run.
-    TNumberEdit *numberPart() const noexcept { return m_numberPart; }
-    QLabel *unitPart() const noexcept { return m_unitPart; }
+    TNumberEdit *NumberPart() const noexcept;
+    QLabel *UnitPart() const noexcept;
 
     QSize sizeHint() const override;
+
+signals:
+    void UnitChanged(const QString &unit);
+    void ValueChanged(double value);
+    void EditColorChanged(quint32 color);
+    void UnitColorChanged(quint32 color);
 
 protected:
     void Loaded() override;
@@ -75,15 +82,11 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct Private;
+
     void applyEditColor();
 
-    TNumberEdit *m_numberPart = nullptr;
-    QLabel *m_unitPart = nullptr;
-    QString m_unit;
-    TColor m_editColor = clWindow;
-    TColor m_unitColor = clBtnFace;
-    // A Value given before the number part exists.
-    std::optional<float> m_pendingValue;
+    std::unique_ptr<Private> d;
 };
 
 namespace UnitEdit {

@@ -7,45 +7,53 @@
 
 #include <QLabel>
 #include <QString>
+#include <memory>
 
 namespace corvanel {
 
 // A label that shows "Version " and the file version of the running
-// executable (or of fileName, when set). Whatever caption the form gives it
+// executable (or of FileName, when set). Whatever caption the form gives it
 // is replaced once the form is loaded.
 class CORVANEL_EXPORT TVersionLabel : public QLabel, public Component
 {
     Q_OBJECT
     // '&' marks the accelerator ("&&" is one '&'), as on every label.
-    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar)
+    Q_PROPERTY(
+        bool ShowAccelChar READ ShowAccelChar WRITE SetShowAccelChar NOTIFY ShowAccelCharChanged)
     Q_CLASSINFO("corvanel.default.ShowAccelChar", "true")
     // Not for forms: the executable to read; empty for the running one.
-    Q_PROPERTY(QString fileName READ fileName WRITE setFileName DESIGNABLE false)
+    Q_PROPERTY(
+        QString FileName READ FileName WRITE SetFileName NOTIFY FileNameChanged DESIGNABLE false)
 
 public:
     Q_INVOKABLE explicit TVersionLabel(QWidget *parent = nullptr);
+    ~TVersionLabel() override;
 
     // The cached file version, read on the first call that succeeds; empty
     // while nothing could be read, and then the next call tries again.
     QString GetVersion();
 
-    QString fileName() const { return m_fileName; }
+    QString FileName() const;
     // A different file has a different version, so this empties the cache.
-    void setFileName(const QString &fileName);
+    void SetFileName(const QString &fileName);
 
-    bool ShowAccelChar() const noexcept { return m_showAccelChar; }
+    bool ShowAccelChar() const noexcept;
     void SetShowAccelChar(bool show);
+
+signals:
+    void FileNameChanged(const QString &fileName);
+    void ShowAccelCharChanged(bool show);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void Loaded() override;
 
 private:
-    bool m_showAccelChar = true;
+    struct Private;
+
     QString readVersion() const;
 
-    QString m_fileName;
-    QString m_version;
+    std::unique_ptr<Private> d;
 };
 
 namespace Version {

@@ -7,9 +7,8 @@
 
 #include <QAction>
 #include <QObject>
-#include <QPointer>
 #include <QString>
-#include <deque>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -40,7 +39,7 @@ using pJActionData = JActionData **;
 class CORVANEL_EXPORT JAction : public QObject, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
 
 public:
     // Performs `actionData` and stores a new record reversing it where
@@ -51,79 +50,91 @@ public:
     explicit JAction(QObject *parent = nullptr);
     ~JAction() override;
 
-    TJActionDoEvent OnDo;
+    // The one handler of the action; an action without one cannot be
+    // performed.
+    TJActionDoEvent OnDo() const;
+    void SetOnDo(TJActionDoEvent handler);
 
-    const QString &Caption() const { return m_caption; }
-    void SetCaption(const QString &caption) { m_caption = caption; }
+    QString Caption() const;
+    void SetCaption(const QString &caption);
+
+signals:
+    void CaptionChanged(const QString &caption);
 
 private:
-    QString m_caption;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // Records in last-in-first-out order, owned.
 class CORVANEL_EXPORT TUndoStack
 {
 public:
+    TUndoStack();
+    ~TUndoStack();
+    TUndoStack(const TUndoStack &) = delete;
+    TUndoStack &operator=(const TUndoStack &) = delete;
+
     void Push(std::unique_ptr<JActionData> record);
     std::unique_ptr<JActionData> Pop();
-    bool Empty() const { return m_records.empty(); }
-    std::size_t Size() const { return m_records.size(); }
+    bool Empty() const;
+    std::size_t Size() const;
     // Latest first, as Pop() would take them.
-    void Clear()
-    {
-        while (!m_records.empty())
-            m_records.pop_back();
-    }
+    void Clear();
 
 private:
-    std::deque<std::unique_ptr<JActionData>> m_records;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 class CORVANEL_EXPORT TUndoSingleBuffer : public QObject, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction)
+    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction NOTIFY UndoActionChanged)
 
 public:
     explicit TUndoSingleBuffer(QObject *parent = nullptr);
     ~TUndoSingleBuffer() override; // deletes the held record
 
-    QAction *UndoAction() const { return m_undoAction; }
-    void SetUndoAction(QAction *action) { m_undoAction = action; }
-    JActionData *Held() const { return m_held.get(); }
+    QAction *UndoAction() const;
+    void SetUndoAction(QAction *action);
+    JActionData *Held() const;
 
     // Performs `record` and holds the record that reverses it, which it
     // returns. An exception from OnDo passes with the held record unchanged.
     JActionData *Do(JActionData *record);
-    bool GetCanUndo() const { return m_held != nullptr; }
+    bool GetCanUndo() const;
     // Performs the held record; the record it gives back is held next, so a
     // second Undo() redoes. The held record is taken off while it is
     // performed, so its OnDo may call Do() (which then holds a record only
     // until the undo's own reverse replaces it).
     void Undo();
 
+signals:
+    void UndoActionChanged(QAction *action);
+
 private:
-    std::unique_ptr<JActionData> m_held;
-    QPointer<QAction> m_undoAction;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 class CORVANEL_EXPORT TUndoMultiBuffer : public QObject, public Component
 {
     Q_OBJECT
-    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction)
+    Q_PROPERTY(QAction *UndoAction READ UndoAction WRITE SetUndoAction NOTIFY UndoActionChanged)
 
 public:
     explicit TUndoMultiBuffer(QObject *parent = nullptr);
     ~TUndoMultiBuffer() override;
 
-    QAction *UndoAction() const { return m_undoAction; }
-    void SetUndoAction(QAction *action) { m_undoAction = action; }
-    const TUndoStack &Stack() const { return m_stack; }
+    QAction *UndoAction() const;
+    void SetUndoAction(QAction *action);
+    const TUndoStack &Stack() const;
 
     // Performs `record` and pushes the record that reverses it (unless OnDo
     // gave none), which it returns.
     JActionData *Do(JActionData *record);
-    bool GetCanUndo() const { return !m_stack.Empty(); }
+    bool GetCanUndo() const;
     // Pops the latest record and performs it; nothing is kept for a redo.
     // When the stack runs empty the undo action shows "Can't undo" and is
     // disabled. An exception from OnDo passes; the popped record is gone.
@@ -131,9 +142,12 @@ public:
     // Deletes every record; the undo action is left as it is.
     void Flush();
 
+signals:
+    void UndoActionChanged(QAction *action);
+
 private:
-    QPointer<QAction> m_undoAction;
-    TUndoStack m_stack;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 namespace undo {

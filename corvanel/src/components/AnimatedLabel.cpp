@@ -45,18 +45,58 @@ int blend(int from, int to, int step)
 
 } // namespace
 
-TAnimatedLabel::TAnimatedLabel(QWidget *parent) : QLabel(parent), m_timer(new QTimer(this))
+struct TAnimatedLabel::Private
 {
-    connect(m_timer, &QTimer::timeout, this, [this] { OnTimer(m_timer); });
-    m_timer->setInterval(defaultInterval);
-    m_timer->start();
+    QTimer *timer = nullptr;
+    TAnimationType animationType = atNone;
+    TColor color = clBtnFace;
+    bool parentColor = true;
+    bool showAccelChar = true;
+    // 64 bits, so that a label left running for years never overflows.
+    qint64 ticks = 0;
+};
+
+TAnimatedLabel::TAnimatedLabel(QWidget *parent) : QLabel(parent), d(new Private)
+{
+    d->timer = new QTimer(this);
+    connect(d->timer, &QTimer::timeout, this, [this] { OnTimer(d->timer); });
+    d->timer->setInterval(defaultInterval);
+    d->timer->start();
 }
 
 TAnimatedLabel::~TAnimatedLabel() = default;
 
+TAnimatedLabel::TAnimationType TAnimatedLabel::AnimationType() const noexcept
+{
+    return d->animationType;
+}
+
+void TAnimatedLabel::SetAnimationType(TAnimationType type)
+{
+    if (type == d->animationType)
+        return;
+    d->animationType = type;
+    emit AnimationTypeChanged(type);
+}
+
+bool TAnimatedLabel::ParentColor() const noexcept
+{
+    return d->parentColor;
+}
+
+bool TAnimatedLabel::ShowAccelChar() const noexcept
+{
+    return d->showAccelChar;
+}
+
+qint64 TAnimatedLabel::Ticks() const noexcept
+{
+    return d->ticks;
+}
+
 int TAnimatedLabel::GetInterval() const
 {
-    return m_timer->interval();
+    return d->timer->interval();
 }
 
 void TAnimatedLabel::SetInterval(int milliseconds)
@@ -65,19 +105,22 @@ void TAnimatedLabel::SetInterval(int milliseconds)
     // reading of "no period".
     milliseconds = std::max(milliseconds, 0);
     const bool run = milliseconds > 0;
-    if (milliseconds == m_timer->interval() && run == m_timer->isActive())
+    const int before = d->timer->interval();
+    if (milliseconds == before && run == d->timer->isActive())
         return;
-    m_timer->setInterval(milliseconds);
+    d->timer->setInterval(milliseconds);
     if (!run)
-        m_timer->stop();
-    else if (!m_timer->isActive())
-        m_timer->start();
+        d->timer->stop();
+    else if (!d->timer->isActive())
+        d->timer->start();
+    if (milliseconds != before)
+        emit IntervalChanged(milliseconds);
 }
 
 TColor TAnimatedLabel::Color() const
 {
-    if (!m_parentColor)
-        return m_color;
+    if (!d->parentColor)
+        return d->color;
     const QWidget *parent = parentWidget();
     if (!parent)
         return clBtnFace;
@@ -93,41 +136,52 @@ TColor TAnimatedLabel::Color() const
 
 void TAnimatedLabel::SetColor(TColor color)
 {
-    if (m_color == color && !m_parentColor)
+    if (d->color == color && !d->parentColor)
         return;
-    m_color = color;
-    m_parentColor = false;
+    const TColor before = Color();
+    d->color = color;
+    const bool leftParent = d->parentColor;
+    d->parentColor = false;
     update();
+    if (leftParent)
+        emit ParentColorChanged(false);
+    if (color != before)
+        emit ColorChanged(color);
 }
 
 void TAnimatedLabel::SetParentColor(bool parentColor)
 {
-    if (m_parentColor == parentColor)
+    if (d->parentColor == parentColor)
         return;
     // Leaving the parent's colour keeps the colour it had.
+    const TColor before = Color();
     if (!parentColor)
-        m_color = Color();
-    m_parentColor = parentColor;
+        d->color = before;
+    d->parentColor = parentColor;
     update();
+    emit ParentColorChanged(parentColor);
+    if (Color() != before)
+        emit ColorChanged(Color());
 }
 
 void TAnimatedLabel::SetShowAccelChar(bool show)
 {
-    if (m_showAccelChar == show)
+    if (d->showAccelChar == show)
         return;
-    m_showAccelChar = show;
+    d->showAccelChar = show;
     update();
+    emit ShowAccelCharChanged(show);
 }
 
 void TAnimatedLabel::OnTimer(QObject *)
 {
     update();
-    ++m_ticks;
+    ++d->ticks;
 }
 
 void TAnimatedLabel::paintEvent(QPaintEvent *event)
 {
-    switch (m_animationType) {
+    switch (d->animationType) {
     case atNone:
         paintNormal(event);
         break;
@@ -146,16 +200,16 @@ void TAnimatedLabel::paintEvent(QPaintEvent *event)
 void TAnimatedLabel::paintNormal(QPaintEvent *event)
 {
     // With the parent's colour the parent's own background shows through.
-    if (!m_parentColor && m_color != clNone) {
+    if (!d->parentColor && d->color != clNone) {
         QPainter painter(this);
-        painter.fillRect(rect(), toQColor(m_color, palette(), palette().color(backgroundRole())));
+        painter.fillRect(rect(), toQColor(d->color, palette(), palette().color(backgroundRole())));
     }
-    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
         QLabel::paintEvent(event);
     } else {
         QPainter painter(this);
         drawFrame(&painter);
-        LabelCaption::Paint(*this, painter, m_showAccelChar);
+        LabelCaption::Paint(*this, painter, d->showAccelChar);
     }
     if (isDesigning() && text().isEmpty()) {
         // An empty label paints nothing; in a designer it still needs a shape.
@@ -167,7 +221,7 @@ void TAnimatedLabel::paintNormal(QPaintEvent *event)
 
 void TAnimatedLabel::paintFlash(QPaintEvent *event)
 {
-    if (phaseOf(m_ticks) == 1) {
+    if (phaseOf(d->ticks) == 1) {
         paintNormal(event);
         return;
     }
@@ -182,7 +236,7 @@ void TAnimatedLabel::paintFly()
     const int w = width();
     if (w <= 0)
         return; // nothing to see, and the wrap below would divide by zero
-    const int x = w - 2 * int(m_ticks % w);
+    const int x = w - 2 * int(d->ticks % w);
     drawPlainLine(painter, x, palette().color(foregroundRole()));
 }
 
@@ -221,8 +275,8 @@ QColor TAnimatedLabel::fadeColor() const
     const TColor color = Color();
     const TColor back =
         isSystemColor(color) ? systemColorRgb(int(color & 0xFF), palette()) : color & 0xFFFFFF;
-    const int step = stepOf(m_ticks);
-    const bool fadingIn = phaseOf(m_ticks) == 0;
+    const int step = stepOf(d->ticks);
+    const bool fadingIn = phaseOf(d->ticks) == 0;
     TColor mixed = 0;
     for (int shift : {0, 8, 16}) {
         const int k = channel(back, shift);

@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
 
 namespace corvanel {
 
@@ -38,7 +39,20 @@ bool opaqueEnough(QRgb pixel) noexcept
 
 } // namespace
 
-TButtonGlyph::TButtonGlyph()
+struct TButtonGlyph::Private
+{
+    QImage source;
+    // clDefault while the bitmap's own pixels choose the transparent colour.
+    TColor fixedTransparentColor = clDefault;
+    TGlyphList *list = nullptr;
+    std::array<int, 5> stateImages{-1, -1, -1, -1, -1};
+    TColor maskColor = clOlive;
+    int numGlyphs = 1;
+    QPalette palette;
+    TChangeEvent onChange;
+};
+
+TButtonGlyph::TButtonGlyph() : d(new Private)
 {
     if (!GlyphCache)
         GlyphCache = new TGlyphCache;
@@ -46,7 +60,7 @@ TButtonGlyph::TButtonGlyph()
 
 TButtonGlyph::~TButtonGlyph()
 {
-    m_source = QImage();
+    d->source = QImage();
     DropImages();
     if (GlyphCache && GlyphCache->IsEmpty()) {
         delete GlyphCache;
@@ -54,18 +68,58 @@ TButtonGlyph::~TButtonGlyph()
     }
 }
 
+const QImage &TButtonGlyph::Source() const noexcept
+{
+    return d->source;
+}
+
+int TButtonGlyph::NumGlyphs() const noexcept
+{
+    return d->numGlyphs;
+}
+
+TColor TButtonGlyph::MaskColor() const noexcept
+{
+    return d->maskColor;
+}
+
+TGlyphList *TButtonGlyph::List() const noexcept
+{
+    return d->list;
+}
+
+const QPalette &TButtonGlyph::Palette() const noexcept
+{
+    return d->palette;
+}
+
+void TButtonGlyph::SetPalette(const QPalette &palette)
+{
+    d->palette = palette;
+}
+
+TButtonGlyph::TChangeEvent TButtonGlyph::OnChange() const
+{
+    return d->onChange;
+}
+
+void TButtonGlyph::SetOnChange(TChangeEvent handler)
+{
+    d->onChange = std::move(handler);
+}
+
 void TButtonGlyph::AssignBitmap(const QImage &value, TColor transparentColor)
 {
     DropImages();
-    m_source = normalised(value);
-    m_fixedTransparentColor = transparentColor;
+    d->source = normalised(value);
+    d->fixedTransparentColor = transparentColor;
     SourceChanged();
     // An empty bitmap says nothing about cells: the count stays. (Qt has no
     // image of width 0 and some height; such a bitmap is empty too.)
-    if (m_source.isNull() || m_source.height() <= 0)
+    if (d->source.isNull() || d->source.height() <= 0)
         return;
-    const int width = m_source.width();
-    const int height = m_source.height();
+    const int width = d->source.width();
+    const int height = d->source.height();
     if (width % height != 0)
         return;
     int n = width / height;
@@ -77,67 +131,67 @@ void TButtonGlyph::AssignBitmap(const QImage &value, TColor transparentColor)
 void TButtonGlyph::ChangeNumGlyphs(int n)
 {
     n = std::min(n, maxGlyphs);
-    if (n == m_numGlyphs || n <= 0)
+    if (n == d->numGlyphs || n <= 0)
         return;
     DropImages();
-    m_numGlyphs = n;
+    d->numGlyphs = n;
     SourceChanged();
 }
 
 void TButtonGlyph::SourceChanged()
 {
-    m_maskColor = SourceTransparentColor();
+    d->maskColor = SourceTransparentColor();
     DropImages();
-    if (OnChange)
-        OnChange(this);
+    if (d->onChange)
+        d->onChange(this);
 }
 
 TColor TButtonGlyph::SourceTransparentColor() const
 {
-    if (m_fixedTransparentColor != clDefault)
-        return m_fixedTransparentColor;
-    if (m_source.isNull() || m_source.hasAlphaChannel())
+    if (d->fixedTransparentColor != clDefault)
+        return d->fixedTransparentColor;
+    if (d->source.isNull() || d->source.hasAlphaChannel())
         return clNone;
-    return fromQColor(QColor(m_source.pixel(0, m_source.height() - 1)));
+    return fromQColor(QColor(d->source.pixel(0, d->source.height() - 1)));
 }
 
 void TButtonGlyph::DropImages()
 {
-    for (int &index : m_stateImages) {
-        if (index != -1 && m_list)
-            m_list->ReleaseSlot(index);
+    for (int &index : d->stateImages) {
+        if (index != -1 && d->list)
+            d->list->ReleaseSlot(index);
         index = -1;
     }
     if (GlyphCache)
-        GlyphCache->Release(m_list);
-    m_list = nullptr;
+        GlyphCache->Release(d->list);
+    d->list = nullptr;
 }
 
 QRgb TButtonGlyph::SystemRgb(TColor color) const
 {
-    return toQColor(color, m_palette).rgb() & RGB_MASK;
+    return toQColor(color, d->palette).rgb() & RGB_MASK;
 }
 
 int TButtonGlyph::StateImage(TFancyButtonState state, bool rebuild)
 {
     // With one or two cells the pressed look is the up look, in the same slot.
-    if (state == fbsDown && m_numGlyphs < 3)
+    if (state == fbsDown && d->numGlyphs < 3)
         state = fbsUp;
-    int &slot = m_stateImages[size_t(state)];
+    int &slot = d->stateImages[size_t(state)];
     if (slot != -1 && !rebuild)
         return slot;
-    const int w = m_source.width() / m_numGlyphs;
-    const int h = m_source.height();
+    const int w = d->source.width() / d->numGlyphs;
+    const int h = d->source.height();
     if (w == 0 || h == 0)
         return slot;
-    if (!m_list) {
+    if (!d->list) {
         if (!GlyphCache)
             GlyphCache = new TGlyphCache;
-        m_list = GlyphCache->ListFor(w, h);
+        d->list = GlyphCache->ListFor(w, h);
     }
 
     int cell = int(state);
-    if (cell >= m_numGlyphs)
+    if (cell >= d->numGlyphs)
         cell = 0;
     if (cell == 3)
         cell = 1;
@@ -145,11 +199,11 @@ int TButtonGlyph::StateImage(TFancyButtonState state, bool rebuild)
     QImage work;
     TColor mask = clDefault;
     if (state != fbsDisabled) {
-        work = m_source.copy(cell * w, 0, w, h);
-        if (m_fixedTransparentColor != clDefault)
-            mask = isSystemColor(m_maskColor) ? fromQColor(toQColor(m_maskColor, m_palette))
-                                              : m_maskColor;
-    } else if (m_numGlyphs > 1) {
+        work = d->source.copy(cell * w, 0, w, h);
+        if (d->fixedTransparentColor != clDefault)
+            mask = isSystemColor(d->maskColor) ? fromQColor(toQColor(d->maskColor, d->palette))
+                                               : d->maskColor;
+    } else if (d->numGlyphs > 1) {
         work = RecolouredCell(cell, w, h);
     } else {
         work = EmbossedGlyph(w, h);
@@ -157,9 +211,9 @@ int TButtonGlyph::StateImage(TFancyButtonState state, bool rebuild)
 
     // A rebuild reuses the slot, so the index a caller holds stays valid.
     if (slot != -1)
-        m_list->ReplaceMasked(slot, work, mask);
+        d->list->ReplaceMasked(slot, work, mask);
     else
-        slot = m_list->AddGlyphImage(work, mask);
+        slot = d->list->AddGlyphImage(work, mask);
     return slot;
 }
 
@@ -168,10 +222,10 @@ QImage TButtonGlyph::RecolouredCell(int cell, int w, int h) const
     const QRgb face = SystemRgb(clBtnFace);
     const QRgb shadow = SystemRgb(clBtnShadow);
     const QRgb highlight = SystemRgb(clBtnHighlight);
-    const bool keyed = m_maskColor != clNone;
-    const QRgb key = keyed ? SystemRgb(m_maskColor) : 0;
+    const bool keyed = d->maskColor != clNone;
+    const QRgb key = keyed ? SystemRgb(d->maskColor) : 0;
 
-    QImage work = m_source.copy(cell * w, 0, w, h);
+    QImage work = d->source.copy(cell * w, 0, w, h);
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(work.scanLine(y));
         for (int x = 0; x < w; ++x) {
@@ -192,12 +246,12 @@ QImage TButtonGlyph::RecolouredCell(int cell, int w, int h) const
 
 QImage TButtonGlyph::EmbossedGlyph(int w, int h) const
 {
-    const bool keyed = m_maskColor != clNone;
-    const QRgb key = keyed ? SystemRgb(m_maskColor) : 0;
+    const bool keyed = d->maskColor != clNone;
+    const QRgb key = keyed ? SystemRgb(d->maskColor) : 0;
     auto inked = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= w || y >= h)
             return false;
-        const QRgb pixel = m_source.pixel(x, y);
+        const QRgb pixel = d->source.pixel(x, y);
         if (!opaqueEnough(pixel) || (keyed && (pixel & RGB_MASK) == key))
             return false;
         return qGray(pixel) < embossLightness;
@@ -223,11 +277,11 @@ QImage TButtonGlyph::EmbossedGlyph(int w, int h) const
 
 void TButtonGlyph::DrawGlyph(QPainter &painter, int x, int y, TFancyButtonState state)
 {
-    if (m_source.isNull())
+    if (d->source.isNull())
         return;
     const int index = StateImage(state, false);
-    if (m_list)
-        m_list->Draw(painter, x, y, index);
+    if (d->list)
+        d->list->Draw(painter, x, y, index);
 }
 
 void TButtonGlyph::ComputeLayout(QPainter &painter, const QRect &client, QPoint offset,
@@ -236,8 +290,8 @@ void TButtonGlyph::ComputeLayout(QPainter &painter, const QRect &client, QPoint 
 {
     const int cw = client.width();
     const int ch = client.height();
-    const int gw = m_source.width() / m_numGlyphs;
-    const int gh = m_source.height();
+    const int gw = d->source.width() / d->numGlyphs;
+    const int gh = d->source.height();
 
     int tw = 0;
     int th = 0;
@@ -263,13 +317,13 @@ void TButtonGlyph::DrawCaption(QPainter &painter, const QString &caption, QRect 
     painter.setBrush(Qt::NoBrush);
     painter.setBackgroundMode(Qt::TransparentMode);
     if (state == fbsDisabled) {
-        painter.setPen(toQColor(clBtnHighlight, m_palette));
+        painter.setPen(toQColor(clBtnHighlight, d->palette));
         painter.drawText(textBounds.translated(1, 1), flags, caption);
-        painter.setPen(toQColor(clBtnShadow, m_palette));
+        painter.setPen(toQColor(clBtnShadow, d->palette));
         painter.drawText(textBounds, flags, caption);
     } else if (shadowColor != clNone) {
         const QPen textPen = painter.pen();
-        painter.setPen(toQColor(shadowColor, m_palette, toQColor(clBtnShadow, m_palette)));
+        painter.setPen(toQColor(shadowColor, d->palette, toQColor(clBtnShadow, d->palette)));
         painter.drawText(textBounds, flags, caption);
         painter.setPen(textPen);
         painter.drawText(textBounds.translated(-shadowShift, -shadowShift), flags, caption);

@@ -22,11 +22,24 @@ const QString kDebugValue = QStringLiteral("debug");
 
 } // namespace
 
-TDebugHelper::TDebugHelper(QObject *parent)
-    : QObject(parent), m_startTicks(TickCount()), m_storage(std::make_unique<TJStorage>())
+struct TDebugHelper::Private
 {
-    m_storage->SetOwnerComponent(this);
-    m_storage->SetKey(QStringLiteral("Software"));
+    std::unique_ptr<QFile> logFile;
+    quint32 startTicks = 0;
+    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    TActiveOnCreationKind activeOnCreation = aocFromRegistry;
+    bool activeValue = false;
+};
+
+TDebugHelper::TDebugHelper(QObject *parent) : QObject(parent), d(new Private)
+{
+    d->startTicks = TickCount();
+    d->storage->SetOwnerComponent(this);
+    d->storage->SetKey(QStringLiteral("Software"));
+    // The holder's storage properties are its storage's.
+    connect(d->storage.get(), &TJStorage::KeyChanged, this, &TDebugHelper::StorageKeyChanged);
+    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
+            &TDebugHelper::StorageRootKeyChanged);
 }
 
 TDebugHelper::~TDebugHelper()
@@ -34,76 +47,129 @@ TDebugHelper::~TDebugHelper()
     Stop();
 }
 
+TJStorage *TDebugHelper::Storage() const
+{
+    return d->storage.get();
+}
+
+QString TDebugHelper::StorageKey() const
+{
+    return d->storage->Key();
+}
+
+void TDebugHelper::SetStorageKey(const QString &key)
+{
+    d->storage->SetKey(key);
+}
+
+TJStorage::TJStorageRootKey TDebugHelper::StorageRootKey() const
+{
+    return d->storage->RegistryRootKey();
+}
+
+void TDebugHelper::SetStorageRootKey(TJStorage::TJStorageRootKey root)
+{
+    d->storage->SetRegistryRootKey(root);
+}
+
+TDebugHelper::TActiveOnCreationKind TDebugHelper::ActiveOnCreation() const
+{
+    return d->activeOnCreation;
+}
+
+void TDebugHelper::SetActiveOnCreation(TActiveOnCreationKind kind)
+{
+    if (kind == d->activeOnCreation)
+        return;
+    d->activeOnCreation = kind;
+    emit ActiveOnCreationChanged(kind);
+}
+
+bool TDebugHelper::IsLogStarted() const
+{
+    return d->logFile != nullptr;
+}
+
+quint32 TDebugHelper::StartTicks() const
+{
+    return d->startTicks;
+}
+
+void TDebugHelper::SetStartTicks(quint32 ticks)
+{
+    d->startTicks = ticks;
+}
+
 void TDebugHelper::Output(const QString &message)
 {
-    if (!m_logFile) {
-        if (m_activeOnCreation == aocYes)
-            m_activeValue = true;
-        else if (m_activeOnCreation == aocNo)
-            m_activeValue = false;
+    if (!d->logFile) {
+        if (d->activeOnCreation == aocYes)
+            d->activeValue = true;
+        else if (d->activeOnCreation == aocNo)
+            d->activeValue = false;
         if (GetActive())
             Start();
     }
-    if (!m_logFile || !GetActive())
+    if (!d->logFile || !GetActive())
         return;
     const QByteArray line =
-        LinePrefix(TickCount() - m_startTicks) + ':' + message.toUtf8() + "\r\n";
-    if (m_logFile->isOpen()) {
-        m_logFile->write(line);
-        m_logFile->flush(); // the lines before a crash are the interesting ones
+        LinePrefix(TickCount() - d->startTicks) + ':' + message.toUtf8() + "\r\n";
+    if (d->logFile->isOpen()) {
+        d->logFile->write(line);
+        d->logFile->flush(); // the lines before a crash are the interesting ones
     }
     qCDebug(lcDebugLog).noquote() << message;
 }
 
 void TDebugHelper::Start()
 {
-    if (m_logFile)
+    if (d->logFile)
         return;
-    m_logFile = std::make_unique<QFile>(LogFileName());
+    d->logFile = std::make_unique<QFile>(LogFileName());
     // A log that cannot be created stays "started": its lines are lost.
-    if (!m_logFile->fileName().isEmpty())
-        m_logFile->open(QIODevice::ReadWrite | QIODevice::Truncate);
+    if (!d->logFile->fileName().isEmpty())
+        d->logFile->open(QIODevice::ReadWrite | QIODevice::Truncate);
 }
 
 void TDebugHelper::Stop()
 {
-    m_logFile.reset();
+    d->logFile.reset();
 }
 
 bool TDebugHelper::GetActive()
 {
-    if (isDesigning() || m_activeOnCreation != aocFromRegistry)
-        return m_activeValue;
-    const bool wasOpen = m_storage->IsOpen();
-    m_storage->Open();
+    if (isDesigning() || d->activeOnCreation != aocFromRegistry)
+        return d->activeValue;
+    const bool wasOpen = d->storage->IsOpen();
+    d->storage->Open();
     const auto writeBack = qScopeGuard([&] {
         try {
-            m_storage->WriteBool(kDebugValue, m_activeValue);
+            d->storage->WriteBool(kDebugValue, d->activeValue);
         } catch (...) {
             // The storage is open here; nothing is expected to throw.
         }
         if (!wasOpen)
-            m_storage->Close();
+            d->storage->Close();
     });
-    m_activeValue = m_storage->ReadBool(kDebugValue, false);
-    return m_activeValue;
+    d->activeValue = d->storage->ReadBool(kDebugValue, false);
+    return d->activeValue;
 }
 
 void TDebugHelper::SetActive(bool active)
 {
     if (isDesigning())
         return;
-    if (m_activeOnCreation != aocFromRegistry) {
-        m_activeValue = active;
+    if (d->activeOnCreation != aocFromRegistry) {
+        d->activeValue = active;
         return;
     }
-    const bool wasOpen = m_storage->IsOpen();
-    m_storage->Open();
+    const bool wasOpen = d->storage->IsOpen();
+    d->storage->Open();
     const auto close = qScopeGuard([&] {
         if (!wasOpen)
-            m_storage->Close();
+            d->storage->Close();
     });
-    m_storage->WriteBool(kDebugValue, active);
+    d->storage->WriteBool(kDebugValue, active);
 }
 
 QString TDebugHelper::LogFileNameFor(const QString &executable)

@@ -46,7 +46,40 @@ QSize iconSize(const QIcon &icon, const QWidget *widget)
 
 } // namespace
 
-TFancyButton::TFancyButton(QWidget *parent) : QWidget(parent), m_glyph(new TButtonGlyph)
+struct TFancyButton::Private
+{
+    int groupIndex = 0;
+    std::unique_ptr<TButtonGlyph> glyph{new TButtonGlyph};
+    bool down = false;
+    bool pressing = false;
+    bool allowAllUp = false;
+    bool mouseInside = false;
+    // Set while a setter changes the glyph, which then notifies once itself.
+    bool settingGlyph = false;
+    int textOffsetLeft = 0;
+    int textOffsetTop = 0;
+    TColor textShadowColor = clNone;
+    TFancyButtonState state = fbsMouseOut;
+    TFancyModalResult modalResult = mrNone;
+
+    QString caption;
+    int shortcutId = 0;
+    QPointer<QAction> action;
+    QMetaObject::Connection actionChanged;
+    QMetaObject::Connection actionDestroyed;
+    QSize sizeHint{23, 22};
+    // What the change signals last announced of the glyph.
+    QImage shownSource;
+    int shownNumGlyphs = 1;
+
+    TNotifyEvent onClick;
+    TNotifyEvent onDblClick;
+    TMouseEvent onMouseDown;
+    TMouseMoveEvent onMouseMove;
+    TMouseEvent onMouseUp;
+};
+
+TFancyButton::TFancyButton(QWidget *parent) : QWidget(parent), d(new Private)
 {
     setGeometry(0, 0, 23, 22);
     setMouseTracking(true);
@@ -54,80 +87,125 @@ TFancyButton::TFancyButton(QWidget *parent) : QWidget(parent), m_glyph(new TButt
     // push button but draws no focus mark.
     setFocusPolicy(Qt::StrongFocus);
     setForegroundRole(QPalette::ButtonText);
-    m_glyph->SetPalette(palette());
-    m_glyph->OnChange = [this](TButtonGlyph *) { GlyphChanged(); };
+    d->glyph->SetPalette(palette());
+    d->glyph->SetOnChange([this](TButtonGlyph *) { OnGlyphChange(); });
 }
 
 TFancyButton::~TFancyButton() = default;
 
+TFancyButtonState TFancyButton::State() const noexcept
+{
+    return d->state;
+}
+
 void TFancyButton::SetState(TFancyButtonState state)
 {
-    if (state == m_state)
+    if (state == d->state)
         return;
-    m_state = state;
+    d->state = state;
     setEnabled(state != fbsDisabled);
-    m_glyph->StateImage(state, false);
+    d->glyph->StateImage(state, false);
     repaint();
+    emit StateChanged(state);
+}
+
+// The button's own changes of State: the pointer, the mouse buttons, the
+// group. Only SetState enters or leaves fbsDisabled.
+void TFancyButton::ChangeState(TFancyButtonState state)
+{
+    if (state == d->state)
+        return;
+    d->state = state;
+    emit StateChanged(state);
+}
+
+int TFancyButton::ModalResult() const noexcept
+{
+    return d->modalResult;
 }
 
 void TFancyButton::SetModalResult(int result)
 {
-    m_modalResult = TFancyModalResult(result >= mrNone && result <= mrMax ? result : mrNone);
+    const auto value = TFancyModalResult(result >= mrNone && result <= mrMax ? result : mrNone);
+    if (value == d->modalResult)
+        return;
+    d->modalResult = value;
+    emit ModalResultChanged(value);
+}
+
+bool TFancyButton::AllowAllUp() const noexcept
+{
+    return d->allowAllUp;
 }
 
 void TFancyButton::SetAllowAllUp(bool allowAllUp)
 {
-    if (allowAllUp == m_allowAllUp)
+    if (allowAllUp == d->allowAllUp)
         return;
-    m_allowAllUp = allowAllUp;
+    d->allowAllUp = allowAllUp;
+    emit AllowAllUpChanged(allowAllUp);
     UpdateExclusive();
+}
+
+int TFancyButton::GroupIndex() const noexcept
+{
+    return d->groupIndex;
 }
 
 void TFancyButton::SetGroupIndex(int groupIndex)
 {
-    if (groupIndex == m_groupIndex)
+    if (groupIndex == d->groupIndex)
         return;
-    m_groupIndex = groupIndex;
+    d->groupIndex = groupIndex;
+    emit GroupIndexChanged(groupIndex);
     // Outside a group nothing can release a held button any more.
-    if (groupIndex == 0 && m_down) {
-        m_down = false;
+    if (groupIndex == 0 && d->down) {
+        d->down = false;
         RestingState();
         repaint();
+        emit DownChanged(false);
     }
     UpdateExclusive();
 }
 
+bool TFancyButton::Down() const noexcept
+{
+    return d->down;
+}
+
 void TFancyButton::SetDown(bool down)
 {
-    if (m_groupIndex == 0)
+    if (d->groupIndex == 0)
         down = false;
-    if (down == m_down)
+    if (down == d->down)
         return;
     // The held button of a group is released by another one going down.
-    if (m_down && !m_allowAllUp)
+    if (d->down && !d->allowAllUp)
         return;
-    m_down = down;
+    d->down = down;
     if (down) {
-        if (m_state != fbsDisabled) {
-            m_state = fbsExclusive;
+        if (d->state != fbsDisabled) {
+            ChangeState(fbsExclusive);
             repaint();
         }
+        emit DownChanged(true);
         UpdateExclusive();
     } else {
         RestingState();
         repaint();
+        emit DownChanged(false);
     }
 }
 
 void TFancyButton::RestingState()
 {
-    if (m_state != fbsDisabled)
-        m_state = m_mouseInside ? fbsUp : fbsMouseOut;
+    if (d->state != fbsDisabled)
+        ChangeState(d->mouseInside ? fbsUp : fbsMouseOut);
 }
 
 QPixmap TFancyButton::GetGlyph() const
 {
-    return QPixmap::fromImage(m_glyph->Source());
+    return QPixmap::fromImage(d->glyph->Source());
 }
 
 void TFancyButton::SetGlyph(const QPixmap &glyph)
@@ -137,124 +215,243 @@ void TFancyButton::SetGlyph(const QPixmap &glyph)
 
 void TFancyButton::SetGlyph(const QImage &glyph, TColor transparentColor)
 {
-    m_glyph->AssignBitmap(glyph, transparentColor);
+    d->settingGlyph = true;
+    d->glyph->AssignBitmap(glyph, transparentColor);
+    d->settingGlyph = false;
     TakeCellSize();
     update();
+    NotifyGlyph();
 }
 
 int TFancyButton::GetNumGlyphs() const
 {
-    return m_glyph->NumGlyphs();
+    return d->glyph->NumGlyphs();
 }
 
 void TFancyButton::SetNumGlyphs(int numGlyphs)
 {
     numGlyphs = std::clamp(numGlyphs, 1, 5);
-    if (numGlyphs == m_glyph->NumGlyphs())
+    if (numGlyphs == d->glyph->NumGlyphs())
         return;
-    m_glyph->ChangeNumGlyphs(numGlyphs);
+    d->settingGlyph = true;
+    d->glyph->ChangeNumGlyphs(numGlyphs);
+    d->settingGlyph = false;
     TakeCellSize();
     update();
+    NotifyGlyph();
 }
 
 void TFancyButton::TakeCellSize()
 {
-    const QImage &source = m_glyph->Source();
-    m_sizeHint = QSize(source.width() / m_glyph->NumGlyphs(), source.height());
-    resize(m_sizeHint);
+    const QImage &source = d->glyph->Source();
+    d->sizeHint = QSize(source.width() / d->glyph->NumGlyphs(), source.height());
+    resize(d->sizeHint);
     updateGeometry();
 }
 
 QSize TFancyButton::sizeHint() const
 {
-    return m_sizeHint;
+    return d->sizeHint;
+}
+
+int TFancyButton::TextOffsetLeft() const noexcept
+{
+    return d->textOffsetLeft;
 }
 
 void TFancyButton::SetTextOffsetLeft(int offset)
 {
-    m_textOffsetLeft = offset;
+    if (offset == d->textOffsetLeft)
+        return;
+    d->textOffsetLeft = offset;
     update();
+    emit TextOffsetLeftChanged(offset);
+}
+
+int TFancyButton::TextOffsetTop() const noexcept
+{
+    return d->textOffsetTop;
 }
 
 void TFancyButton::SetTextOffsetTop(int offset)
 {
-    m_textOffsetTop = offset;
+    if (offset == d->textOffsetTop)
+        return;
+    d->textOffsetTop = offset;
     update();
+    emit TextOffsetTopChanged(offset);
+}
+
+TColor TFancyButton::TextShadowColor() const noexcept
+{
+    return d->textShadowColor;
 }
 
 void TFancyButton::SetTextShadowColor(TColor color)
 {
-    m_textShadowColor = color;
+    if (color == d->textShadowColor)
+        return;
+    d->textShadowColor = color;
     update();
+    emit TextShadowColorChanged(color);
+}
+
+QString TFancyButton::Caption() const
+{
+    return d->caption;
 }
 
 void TFancyButton::SetCaption(const QString &caption)
 {
-    if (caption == m_caption)
+    if (caption == d->caption)
         return;
-    m_caption = caption;
-    if (m_shortcutId != 0)
-        releaseShortcut(m_shortcutId);
+    d->caption = caption;
+    if (d->shortcutId != 0)
+        releaseShortcut(d->shortcutId);
     const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
-    m_shortcutId = mnemonic.isEmpty() ? 0 : grabShortcut(mnemonic);
+    d->shortcutId = mnemonic.isEmpty() ? 0 : grabShortcut(mnemonic);
     update();
+    emit CaptionChanged(caption);
+}
+
+QAction *TFancyButton::Action() const
+{
+    return d->action;
 }
 
 void TFancyButton::SetAction(QAction *action)
 {
-    if (action == m_action)
+    if (action == d->action)
         return;
-    disconnect(m_actionChanged);
-    m_action = action;
-    if (!action)
-        return;
-    m_actionChanged = connect(action, &QAction::changed, this, [this] { ActionChange(false); });
-    ActionChange(true);
+    disconnect(d->actionChanged);
+    disconnect(d->actionDestroyed);
+    d->action = action;
+    if (action) {
+        d->actionChanged =
+            connect(action, &QAction::changed, this, [this] { ActionChange(false); });
+        d->actionDestroyed =
+            connect(action, &QObject::destroyed, this, [this] { emit ActionChanged(nullptr); });
+        ActionChange(true);
+    }
+    emit ActionChanged(action);
 }
 
 void TFancyButton::ActionChange(bool checkDefaults)
 {
-    if (!m_action)
+    if (!d->action)
         return;
     // A first link keeps what the form set on the button itself.
-    if (!checkDefaults || m_caption.isEmpty())
-        SetCaption(m_action->text());
+    if (!checkDefaults || d->caption.isEmpty())
+        SetCaption(d->action->text());
     // fbsDisabled keeps the widget disabled whatever the action says.
-    if ((!checkDefaults || !testAttribute(Qt::WA_ForceDisabled)) && m_state != fbsDisabled)
-        setEnabled(m_action->isEnabled());
+    if ((!checkDefaults || !testAttribute(Qt::WA_ForceDisabled)) && d->state != fbsDisabled)
+        setEnabled(d->action->isEnabled());
     if (!checkDefaults || toolTip().isEmpty())
-        setToolTip(m_action->toolTip());
-    if (!m_action->isVisible())
+        setToolTip(d->action->toolTip());
+    if (!d->action->isVisible())
         hide();
     else if (!checkDefaults && isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
         show();
 
-    if (m_glyph->Source().isNull() && !m_action->icon().isNull()) {
-        m_sizeHint = iconSize(m_action->icon(), this);
-        resize(m_sizeHint);
+    if (d->glyph->Source().isNull() && !d->action->icon().isNull()) {
+        d->sizeHint = iconSize(d->action->icon(), this);
+        resize(d->sizeHint);
         updateGeometry();
     }
+}
+
+TButtonGlyph &TFancyButton::Glyph() const noexcept
+{
+    return *d->glyph;
+}
+
+TNotifyEvent TFancyButton::OnClick() const
+{
+    return d->onClick;
+}
+
+void TFancyButton::SetOnClick(TNotifyEvent handler)
+{
+    d->onClick = std::move(handler);
+}
+
+TNotifyEvent TFancyButton::OnDblClick() const
+{
+    return d->onDblClick;
+}
+
+void TFancyButton::SetOnDblClick(TNotifyEvent handler)
+{
+    d->onDblClick = std::move(handler);
+}
+
+TFancyButton::TMouseEvent TFancyButton::OnMouseDown() const
+{
+    return d->onMouseDown;
+}
+
+void TFancyButton::SetOnMouseDown(TMouseEvent handler)
+{
+    d->onMouseDown = std::move(handler);
+}
+
+TFancyButton::TMouseMoveEvent TFancyButton::OnMouseMove() const
+{
+    return d->onMouseMove;
+}
+
+void TFancyButton::SetOnMouseMove(TMouseMoveEvent handler)
+{
+    d->onMouseMove = std::move(handler);
+}
+
+TFancyButton::TMouseEvent TFancyButton::OnMouseUp() const
+{
+    return d->onMouseUp;
+}
+
+void TFancyButton::SetOnMouseUp(TMouseEvent handler)
+{
+    d->onMouseUp = std::move(handler);
 }
 
 void TFancyButton::Click()
 {
     QPointer<TFancyButton> self(this);
-    if (OnClick)
-        OnClick(this);
-    else if (m_action && !isDesigning())
-        m_action->trigger();
+    if (d->onClick)
+        d->onClick(this);
+    else if (d->action && !isDesigning())
+        d->action->trigger();
     if (self)
         emit clicked();
 }
 
 void TFancyButton::Loaded()
 {
-    m_glyph->StateImage(m_state, false);
+    d->glyph->StateImage(d->state, false);
 }
 
-void TFancyButton::GlyphChanged()
+void TFancyButton::OnGlyphChange()
 {
     update();
+    if (!d->settingGlyph)
+        NotifyGlyph();
+}
+
+// Announces what changed of the glyph since the last call: the bitmap (by
+// its pixels, so assigning an equal one is no change) and the cell count.
+void TFancyButton::NotifyGlyph()
+{
+    QPointer<TFancyButton> self(this);
+    const QImage &source = d->glyph->Source();
+    if (source != d->shownSource) {
+        d->shownSource = source;
+        emit GlyphChanged();
+    }
+    if (self && d->glyph->NumGlyphs() != d->shownNumGlyphs) {
+        d->shownNumGlyphs = d->glyph->NumGlyphs();
+        emit NumGlyphsChanged(d->shownNumGlyphs);
+    }
 }
 
 bool TFancyButton::Inside(QPoint pos) const
@@ -264,10 +461,10 @@ bool TFancyButton::Inside(QPoint pos) const
 
 void TFancyButton::ApplyModalResult()
 {
-    if (m_modalResult == mrNone || isDesigning())
+    if (d->modalResult == mrNone || isDesigning())
         return;
     if (auto *dialog = qobject_cast<QDialog *>(window()))
-        dialog->done(m_modalResult);
+        dialog->done(d->modalResult);
 }
 
 // Painting
@@ -279,10 +476,10 @@ void TFancyButton::paintEvent(QPaintEvent *)
 
 void TFancyButton::Paint()
 {
-    if (m_state == fbsDisabled)
-        m_pressing = false;
-    else if (m_state == fbsUp || m_state == fbsMouseOut)
-        m_state = m_mouseInside ? fbsUp : fbsMouseOut;
+    if (d->state == fbsDisabled)
+        d->pressing = false;
+    else if (d->state == fbsUp || d->state == fbsMouseOut)
+        ChangeState(d->mouseInside ? fbsUp : fbsMouseOut);
 
     QPainter painter(this);
     painter.setFont(font());
@@ -290,21 +487,21 @@ void TFancyButton::Paint()
 
     QRect client = rect();
     // A single cell has no pressed look of its own; the shift stands in.
-    if (m_glyph->NumGlyphs() == 1)
+    if (d->glyph->NumGlyphs() == 1)
         client.translate(2, 2);
 
     // A disabled ancestor (or action) shows the disabled look; State itself
     // changes only through SetState.
-    const TFancyButtonState look = isEnabled() ? m_state : fbsDisabled;
-    QPoint offset(m_textOffsetLeft, m_textOffsetTop);
+    const TFancyButtonState look = isEnabled() ? d->state : fbsDisabled;
+    QPoint offset(d->textOffsetLeft, d->textOffsetTop);
     if (look == fbsDown || look == fbsExclusive) {
         if (look == fbsExclusive)
             painter.fillRect(rect(), checkeredBrush(palette()));
         offset += QPoint(1, 1);
     }
     const int bidiFlags = layoutDirection() == Qt::RightToLeft ? Qt::TextForceRightToLeft : 0;
-    m_glyph->DrawFace(painter, client, offset, m_caption, look, m_textShadowColor, bidiFlags);
-    if (isDesigning() && m_glyph->Source().isNull() && m_caption.isEmpty())
+    d->glyph->DrawFace(painter, client, offset, d->caption, look, d->textShadowColor, bidiFlags);
+    if (isDesigning() && d->glyph->Source().isNull() && d->caption.isEmpty())
         DrawDesignOutline(painter);
 }
 
@@ -321,34 +518,34 @@ void TFancyButton::DrawDesignOutline(QPainter &painter) const
 
 void TFancyButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && m_state != fbsDisabled) {
-        if (!m_down) {
-            m_state = fbsDown;
+    if (event->button() == Qt::LeftButton && d->state != fbsDisabled) {
+        if (!d->down) {
+            ChangeState(fbsDown);
             update();
         }
-        m_pressing = true;
+        d->pressing = true;
     }
-    if (OnMouseDown)
-        OnMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
-                    event->position().toPoint().y());
+    if (d->onMouseDown)
+        d->onMouseDown(this, event->button(), event->modifiers(), event->position().toPoint().x(),
+                       event->position().toPoint().y());
 }
 
 void TFancyButton::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if (m_pressing) {
-        TFancyButtonState state = m_down ? fbsExclusive : fbsUp;
+    if (d->pressing) {
+        TFancyButtonState state = d->down ? fbsExclusive : fbsUp;
         if (Inside(pos))
-            state = m_down ? fbsExclusive : fbsDown;
-        if (state != m_state) {
-            m_state = state;
+            state = d->down ? fbsExclusive : fbsDown;
+        if (state != d->state) {
+            ChangeState(state);
             update();
         }
-    } else if (!m_mouseInside) {
+    } else if (!d->mouseInside) {
         UpdateTracking(event->globalPosition().toPoint());
     }
-    if (OnMouseMove)
-        OnMouseMove(this, event->modifiers(), pos.x(), pos.y());
+    if (d->onMouseMove)
+        d->onMouseMove(this, event->modifiers(), pos.x(), pos.y());
 }
 
 void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
@@ -358,7 +555,7 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
     const Qt::MouseButton button = event->button();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     QPointer<TFancyButton> self(this);
-    if (m_pressing) {
+    if (d->pressing) {
         const bool inside = Inside(pos);
         // Only a left release over the button is a click: a press dragged
         // off is the way to take it back, so it neither clicks nor closes.
@@ -368,19 +565,19 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
             Click();
         if (!self)
             return;
-        m_pressing = false;
-        if (m_groupIndex == 0) {
-            if (m_state != fbsDisabled)
-                m_state = fbsMouseOut;
-            m_mouseInside = false;
+        d->pressing = false;
+        if (d->groupIndex == 0) {
+            if (d->state != fbsDisabled)
+                ChangeState(fbsMouseOut);
+            d->mouseInside = false;
             update();
         } else if (inside) {
-            SetDown(!m_down);
-            if (m_down)
+            SetDown(!d->down);
+            if (d->down)
                 repaint();
         } else {
-            if (m_down)
-                m_state = fbsExclusive;
+            if (d->down)
+                ChangeState(fbsExclusive);
             repaint();
         }
         if (click)
@@ -389,8 +586,8 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
             return;
         UpdateTracking(globalPos);
     }
-    if (OnMouseUp)
-        OnMouseUp(this, button, modifiers, pos.x(), pos.y());
+    if (d->onMouseUp)
+        d->onMouseUp(this, button, modifiers, pos.x(), pos.y());
 }
 
 void TFancyButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -398,8 +595,13 @@ void TFancyButton::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click on a button that is not down is
     // swallowed: only a held button reacts to double clicks.
     if (event->button() == Qt::LeftButton) {
-        if (m_down && OnDblClick)
-            OnDblClick(this);
+        if (d->down) {
+            QPointer<TFancyButton> self(this);
+            if (d->onDblClick)
+                d->onDblClick(this);
+            if (self)
+                emit doubleClicked();
+        }
         return;
     }
     QWidget::mouseDoubleClickEvent(event);
@@ -409,12 +611,12 @@ void TFancyButton::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TFancyButton::UpdateTracking(QPoint globalPos)
 {
-    if (m_state == fbsDisabled)
+    if (d->state == fbsDisabled)
         return;
     const bool over = QApplication::widgetAt(globalPos) == this;
-    if (over == m_mouseInside)
+    if (over == d->mouseInside)
         return;
-    if (m_mouseInside)
+    if (d->mouseInside)
         CMMouseLeave();
     else
         CMMouseEnter();
@@ -432,18 +634,18 @@ void TFancyButton::leaveEvent(QEvent *)
 
 void TFancyButton::CMMouseEnter()
 {
-    if (m_mouseInside || m_state == fbsDisabled || QWidget::mouseGrabber())
+    if (d->mouseInside || d->state == fbsDisabled || QWidget::mouseGrabber())
         return;
-    m_mouseInside = true;
+    d->mouseInside = true;
     repaint();
 }
 
 void TFancyButton::CMMouseLeave()
 {
     // A press dragged off keeps the flag until the release.
-    if (!m_mouseInside || m_state == fbsDisabled || m_pressing)
+    if (!d->mouseInside || d->state == fbsDisabled || d->pressing)
         return;
-    m_mouseInside = false;
+    d->mouseInside = false;
     update();
 }
 
@@ -451,24 +653,28 @@ void TFancyButton::CMMouseLeave()
 
 void TFancyButton::UpdateExclusive()
 {
-    if (m_groupIndex == 0 || !parentWidget())
+    if (d->groupIndex == 0 || !parentWidget())
         return;
     const auto siblings = parentWidget()->findChildren<TFancyButton *>(Qt::FindDirectChildrenOnly);
     for (TFancyButton *sibling : siblings)
-        sibling->CMButtonPressed(m_groupIndex, this);
+        sibling->CMButtonPressed(d->groupIndex, this);
 }
 
 void TFancyButton::CMButtonPressed(int groupIndex, TFancyButton *sender)
 {
-    if (groupIndex != m_groupIndex || !sender || sender == this)
+    if (groupIndex != d->groupIndex || !sender || sender == this)
         return;
-    if (sender->m_down && m_down) {
-        m_down = false;
-        if (m_state != fbsDisabled)
-            m_state = fbsUp;
+    if (sender->d->down && d->down) {
+        d->down = false;
+        if (d->state != fbsDisabled)
+            ChangeState(fbsUp);
         update();
+        emit DownChanged(false);
     }
-    m_allowAllUp = sender->m_allowAllUp;
+    if (d->allowAllUp != sender->d->allowAllUp) {
+        d->allowAllUp = sender->d->allowAllUp;
+        emit AllowAllUpChanged(d->allowAllUp);
+    }
 }
 
 // Keyboard and events
@@ -477,7 +683,7 @@ void TFancyButton::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter || (key == Qt::Key_Escape && m_modalResult == mrCancel)) {
+    if (enter || (key == Qt::Key_Escape && d->modalResult == mrCancel)) {
         QPointer<TFancyButton> self(this);
         ApplyModalResult();
         if (self)
@@ -489,7 +695,7 @@ void TFancyButton::keyPressEvent(QKeyEvent *event)
 
 void TFancyButton::CMDialogChar()
 {
-    if (m_state == fbsDisabled || !isVisible() || !parentWidget())
+    if (d->state == fbsDisabled || !isVisible() || !parentWidget())
         return;
     Click();
 }
@@ -498,7 +704,7 @@ bool TFancyButton::event(QEvent *event)
 {
     if (event->type() == QEvent::Shortcut) {
         auto *shortcut = static_cast<QShortcutEvent *>(event);
-        if (m_shortcutId != 0 && shortcut->shortcutId() == m_shortcutId) {
+        if (d->shortcutId != 0 && shortcut->shortcutId() == d->shortcutId) {
             CMDialogChar();
             return true;
         }
@@ -529,8 +735,8 @@ void TFancyButton::CMSyscolorChange()
 {
     // Only the disabled look is made of palette colours; the other images
     // are plain copies of the glyph cells.
-    m_glyph->SetPalette(palette());
-    m_glyph->StateImage(fbsDisabled, true);
+    d->glyph->SetPalette(palette());
+    d->glyph->StateImage(fbsDisabled, true);
     repaint();
 }
 
@@ -539,8 +745,8 @@ void TFancyButton::EnabledChanged()
     // Disabled from outside (an ancestor, the action): the paint shows the
     // disabled look, State stays. A press cut off by it gets no release.
     if (!isEnabled()) {
-        m_pressing = false;
-        m_glyph->StateImage(fbsDisabled, false);
+        d->pressing = false;
+        d->glyph->StateImage(fbsDisabled, false);
     }
     update();
 }

@@ -5,32 +5,48 @@
 #include <corvanel/GlyphList.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace corvanel {
 
 TGlyphCache *GlyphCache = nullptr;
 
-TGlyphCache::TGlyphCache() = default;
+struct TGlyphCache::Private
+{
+    std::vector<std::unique_ptr<TGlyphList>> lists;
+};
+
+TGlyphCache::TGlyphCache() : d(new Private) {}
 TGlyphCache::~TGlyphCache() = default;
+
+bool TGlyphCache::IsEmpty() const noexcept
+{
+    return d->lists.empty();
+}
+
+int TGlyphCache::Count() const noexcept
+{
+    return int(d->lists.size());
+}
 
 TGlyphList *TGlyphCache::ListFor(int width, int height)
 {
     // Newest first: the list just created is the likeliest to be asked for.
-    for (auto it = m_lists.rbegin(); it != m_lists.rend(); ++it)
+    for (auto it = d->lists.rbegin(); it != d->lists.rend(); ++it)
         if ((*it)->Width() == width && (*it)->Height() == height)
             return it->get();
-    m_lists.push_back(std::make_unique<TGlyphList>(width, height));
-    return m_lists.back().get();
+    d->lists.push_back(std::make_unique<TGlyphList>(width, height));
+    return d->lists.back().get();
 }
 
 void TGlyphCache::Release(TGlyphList *list)
 {
     if (!list || list->ImageCount() != 0)
         return;
-    const auto it = std::find_if(m_lists.begin(), m_lists.end(),
+    const auto it = std::find_if(d->lists.begin(), d->lists.end(),
                                  [list](const auto &owned) { return owned.get() == list; });
-    if (it != m_lists.end())
-        m_lists.erase(it);
+    if (it != d->lists.end())
+        d->lists.erase(it);
 }
 
 } // namespace corvanel

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace corvanel {
 
@@ -44,22 +45,53 @@ QImage masked(const QImage &image, TColor maskColor)
 
 } // namespace
 
-TGlyphList::TGlyphList(int width, int height) : m_width(width), m_height(height) {}
+struct TGlyphList::Private
+{
+    int width;
+    int height;
+    std::vector<QImage> images;
+    std::vector<bool> usedSlots;
+    int imageCount = 0;
+};
+
+TGlyphList::TGlyphList(int width, int height) : d(new Private{width, height, {}, {}, 0}) {}
+
+TGlyphList::~TGlyphList() = default;
+
+int TGlyphList::Width() const noexcept
+{
+    return d->width;
+}
+
+int TGlyphList::Height() const noexcept
+{
+    return d->height;
+}
+
+int TGlyphList::Count() const noexcept
+{
+    return int(d->images.size());
+}
+
+int TGlyphList::ImageCount() const noexcept
+{
+    return d->imageCount;
+}
 
 bool TGlyphList::IsSlotUsed(int index) const noexcept
 {
-    return index >= 0 && index < int(m_usedSlots.size()) && m_usedSlots[size_t(index)];
+    return index >= 0 && index < int(d->usedSlots.size()) && d->usedSlots[size_t(index)];
 }
 
 int TGlyphList::ReserveSlot()
 {
-    const auto open = std::find(m_usedSlots.begin(), m_usedSlots.end(), false);
-    const int index = int(open - m_usedSlots.begin());
-    if (index >= int(m_usedSlots.size())) {
-        m_images.emplace_back();
-        m_usedSlots.resize(size_t(index) + 1, false);
+    const auto open = std::find(d->usedSlots.begin(), d->usedSlots.end(), false);
+    const int index = int(open - d->usedSlots.begin());
+    if (index >= int(d->usedSlots.size())) {
+        d->images.emplace_back();
+        d->usedSlots.resize(size_t(index) + 1, false);
     }
-    m_usedSlots[size_t(index)] = true;
+    d->usedSlots[size_t(index)] = true;
     return index;
 }
 
@@ -67,7 +99,7 @@ int TGlyphList::AddGlyphImage(const QImage &image, TColor maskColor)
 {
     const int index = ReserveSlot();
     ReplaceMasked(index, image, maskColor);
-    ++m_imageCount;
+    ++d->imageCount;
     return index;
 }
 
@@ -75,29 +107,29 @@ void TGlyphList::ReleaseSlot(int index)
 {
     if (!IsSlotUsed(index))
         return;
-    --m_imageCount;
-    m_usedSlots[size_t(index)] = false;
+    --d->imageCount;
+    d->usedSlots[size_t(index)] = false;
 }
 
 void TGlyphList::ReplaceMasked(int index, const QImage &image, TColor maskColor)
 {
     if (index < 0 || index >= Count())
         return;
-    m_images[size_t(index)] = masked(image, maskColor);
+    d->images[size_t(index)] = masked(image, maskColor);
 }
 
 QImage TGlyphList::Image(int index) const
 {
     if (index < 0 || index >= Count())
         return QImage();
-    return m_images[size_t(index)];
+    return d->images[size_t(index)];
 }
 
 void TGlyphList::Draw(QPainter &painter, int x, int y, int index) const
 {
-    if (index < 0 || index >= Count() || m_images[size_t(index)].isNull())
+    if (index < 0 || index >= Count() || d->images[size_t(index)].isNull())
         return;
-    const QImage &image = m_images[size_t(index)];
+    const QImage &image = d->images[size_t(index)];
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(x, y, image.width(), image.height()), image);

@@ -5,8 +5,10 @@
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
+#include <QList>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScopeGuard>
 #include <algorithm>
 #include <utility>
@@ -118,16 +120,52 @@ bool sameText(const QString &a, const QString &b)
 
 } // namespace
 
-TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent)
-    : QObject(parent), m_storage(std::make_unique<TJStorage>())
+namespace {
+
+struct Entry
 {
-    m_storage->SetOwnerComponent(this);
+    QString text;
+    QPointer<QAction> item;
+};
+
+} // namespace
+
+struct TJMostRecentlyUsedList::Private
+{
+    QList<Entry> entries;
+    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    bool rootDisabled = false;
+    bool numberAccelerators = true;
+    bool autoSave = true;
+    TJMRUSortKind sortBy = skMostRecent;
+    uint numberOffset = 0;
+    uint maxItems = 10;
+    QPointer<QAction> separator;
+    QPointer<QAction> savedRoot;
+    QMetaObject::Connection savedRootWatch;
+    QPointer<QAction> root;
+    TJMRUMenuKind menuKind = mkSubMenu;
+    bool hideInUse = true;
+    bool destroying = false;
+    QAction *clicked = nullptr; // the item whose click is being delivered
+    TNotifyEvent onChange;
+    TJMRUSelectEvent onSelect;
+};
+
+TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent) : QObject(parent), d(new Private)
+{
+    d->storage->SetOwnerComponent(this);
+    // The holder's storage properties are its storage's.
+    connect(d->storage.get(), &TJStorage::KeyChanged, this,
+            &TJMostRecentlyUsedList::StorageKeyChanged);
+    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
+            &TJMostRecentlyUsedList::StorageRootKeyChanged);
 }
 
 TJMostRecentlyUsedList::~TJMostRecentlyUsedList()
 {
-    m_destroying = true;
-    if (m_autoSave && !isDesigning()) {
+    d->destroying = true;
+    if (d->autoSave && !isDesigning()) {
         try {
             Save();
         } catch (...) {
@@ -138,33 +176,188 @@ TJMostRecentlyUsedList::~TJMostRecentlyUsedList()
     KillSeparator();
 }
 
+TNotifyEvent TJMostRecentlyUsedList::OnChange() const
+{
+    return d->onChange;
+}
+
+void TJMostRecentlyUsedList::SetOnChange(TNotifyEvent handler)
+{
+    d->onChange = std::move(handler);
+}
+
+TJMostRecentlyUsedList::TJMRUSelectEvent TJMostRecentlyUsedList::OnSelect() const
+{
+    return d->onSelect;
+}
+
+void TJMostRecentlyUsedList::SetOnSelect(TJMRUSelectEvent handler)
+{
+    d->onSelect = std::move(handler);
+}
+
+TJStorage *TJMostRecentlyUsedList::Storage() const
+{
+    return d->storage.get();
+}
+
+QString TJMostRecentlyUsedList::StorageKey() const
+{
+    return d->storage->Key();
+}
+
+void TJMostRecentlyUsedList::SetStorageKey(const QString &key)
+{
+    d->storage->SetKey(key);
+}
+
+TJStorage::TJStorageRootKey TJMostRecentlyUsedList::StorageRootKey() const
+{
+    return d->storage->RegistryRootKey();
+}
+
+void TJMostRecentlyUsedList::SetStorageRootKey(TJStorage::TJStorageRootKey root)
+{
+    d->storage->SetRegistryRootKey(root);
+}
+
+bool TJMostRecentlyUsedList::AutoSave() const
+{
+    return d->autoSave;
+}
+
+void TJMostRecentlyUsedList::SetAutoSave(bool autoSave)
+{
+    if (autoSave == d->autoSave)
+        return;
+    d->autoSave = autoSave;
+    emit AutoSaveChanged(autoSave);
+}
+
+bool TJMostRecentlyUsedList::HideInUse() const
+{
+    return d->hideInUse;
+}
+
+void TJMostRecentlyUsedList::SetHideInUse(bool hide)
+{
+    if (hide == d->hideInUse)
+        return;
+    d->hideInUse = hide;
+    emit HideInUseChanged(hide);
+}
+
+bool TJMostRecentlyUsedList::NumberAccelerators() const
+{
+    return d->numberAccelerators;
+}
+
+void TJMostRecentlyUsedList::SetNumberAccelerators(bool on)
+{
+    if (on == d->numberAccelerators)
+        return;
+    d->numberAccelerators = on;
+    emit NumberAcceleratorsChanged(on);
+}
+
+uint TJMostRecentlyUsedList::NumberOffset() const
+{
+    return d->numberOffset;
+}
+
+void TJMostRecentlyUsedList::SetNumberOffset(uint offset)
+{
+    if (offset == d->numberOffset)
+        return;
+    d->numberOffset = offset;
+    emit NumberOffsetChanged(offset);
+}
+
+uint TJMostRecentlyUsedList::MaxItems() const
+{
+    return d->maxItems;
+}
+
+void TJMostRecentlyUsedList::SetMaxItems(uint maxItems)
+{
+    if (maxItems == d->maxItems)
+        return;
+    d->maxItems = maxItems;
+    emit MaxItemsChanged(maxItems);
+}
+
+TJMostRecentlyUsedList::TJMRUSortKind TJMostRecentlyUsedList::SortBy() const
+{
+    return d->sortBy;
+}
+
+TJMostRecentlyUsedList::TJMRUMenuKind TJMostRecentlyUsedList::MenuKind() const
+{
+    return d->menuKind;
+}
+
+QAction *TJMostRecentlyUsedList::RootMenuItem() const
+{
+    return d->root;
+}
+
+void TJMostRecentlyUsedList::SetRootMenuItem(QAction *root)
+{
+    ChangeRoot(root);
+}
+
+void TJMostRecentlyUsedList::ChangeRoot(QAction *root)
+{
+    if (root == d->root)
+        return;
+    d->root = root;
+    emit RootMenuItemChanged(root);
+}
+
+bool TJMostRecentlyUsedList::RootDisabled() const
+{
+    return d->rootDisabled;
+}
+
+QAction *TJMostRecentlyUsedList::Separator() const
+{
+    return d->separator;
+}
+
+int TJMostRecentlyUsedList::GetCount() const
+{
+    return int(d->entries.size());
+}
+
 void TJMostRecentlyUsedList::SetSortBy(TJMRUSortKind sortBy)
 {
-    if (m_sortBy == sortBy)
+    if (d->sortBy == sortBy)
         return;
-    m_sortBy = sortBy;
+    d->sortBy = sortBy;
+    emit SortByChanged(sortBy);
     if (isDesigning())
         return;
-    if (m_sortBy == skName)
+    if (d->sortBy == skName)
         sortEntries();
     DoChange();
 }
 
 void TJMostRecentlyUsedList::SetMenuKind(TJMRUMenuKind kind)
 {
-    if (m_menuKind == kind)
+    if (d->menuKind == kind)
         return;
-    const TJMRUMenuKind old = std::exchange(m_menuKind, kind);
+    const TJMRUMenuKind old = std::exchange(d->menuKind, kind);
+    emit MenuKindChanged(kind);
     if (isDesigning())
         return;
     // Only mkSubMenu disables the root; leaving it must not leave the user's
     // menu item disabled for good.
-    if (old == mkSubMenu && m_rootDisabled) {
-        m_rootDisabled = false;
-        if (m_root)
-            m_root->setEnabled(true);
+    if (old == mkSubMenu && d->rootDisabled) {
+        d->rootDisabled = false;
+        if (d->root)
+            d->root->setEnabled(true);
     }
-    if (m_menuKind != mkInsertWithSeparator && m_root && m_root == m_separator)
+    if (d->menuKind != mkInsertWithSeparator && d->root && d->root == d->separator)
         KillSeparator();
     RefreshMenu();
 }
@@ -177,14 +370,14 @@ void TJMostRecentlyUsedList::Add(const QString &s)
         BringToTop(s);
         return;
     }
-    Entry entry{s, m_root ? MakeMenuItem(s) : nullptr};
-    if (m_sortBy == skName)
-        m_entries.append(std::move(entry));
+    Entry entry{s, d->root ? MakeMenuItem(s) : nullptr};
+    if (d->sortBy == skName)
+        d->entries.append(std::move(entry));
     else
-        m_entries.prepend(std::move(entry));
-    if (quint64(m_entries.size()) > m_maxItems)
+        d->entries.prepend(std::move(entry));
+    if (quint64(d->entries.size()) > d->maxItems)
         TrimList();
-    if (m_sortBy == skName)
+    if (d->sortBy == skName)
         sortEntries();
     DoChange();
 }
@@ -194,22 +387,22 @@ void TJMostRecentlyUsedList::Delete(const QString &s)
     const int index = IndexOf(s);
     if (index < 0)
         return;
-    destroyItem(m_entries[index].item);
-    m_entries.removeAt(index);
+    destroyItem(d->entries[index].item);
+    d->entries.removeAt(index);
     DoChange();
 }
 
 void TJMostRecentlyUsedList::Clear()
 {
-    for (const Entry &entry : std::as_const(m_entries))
+    for (const Entry &entry : std::as_const(d->entries))
         destroyItem(entry.item);
-    m_entries.clear();
+    d->entries.clear();
     DoChange();
 }
 
 void TJMostRecentlyUsedList::BringToTop(const QString &s)
 {
-    if (m_sortBy == skName)
+    if (d->sortBy == skName)
         return;
     const int index = IndexOf(s);
     if (index < 0)
@@ -217,7 +410,7 @@ void TJMostRecentlyUsedList::BringToTop(const QString &s)
             QStringLiteral("Cannot move %1 to top of MRU - it is not in the MRU").arg(s));
     if (index == 0)
         return;
-    m_entries.move(index, 0);
+    d->entries.move(index, 0);
     DoChange();
 }
 
@@ -233,54 +426,54 @@ bool TJMostRecentlyUsedList::Used(const QString &s)
 
 void TJMostRecentlyUsedList::InUse(const QString &s)
 {
-    if (m_hideInUse)
+    if (d->hideInUse)
         Delete(s);
 }
 
 int TJMostRecentlyUsedList::IndexOf(const QString &s) const
 {
-    for (qsizetype i = 0; i < m_entries.size(); ++i)
-        if (sameText(m_entries[i].text, s))
+    for (qsizetype i = 0; i < d->entries.size(); ++i)
+        if (sameText(d->entries[i].text, s))
             return int(i);
     return -1;
 }
 
 QString TJMostRecentlyUsedList::GetItem(int index) const
 {
-    if (index < 0 || index >= m_entries.size())
+    if (index < 0 || index >= d->entries.size())
         throw Exception(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return m_entries[index].text;
+    return d->entries[index].text;
 }
 
 QAction *TJMostRecentlyUsedList::GetMenuItem(const QString &s) const
 {
     const int index = IndexOf(s);
-    return index < 0 ? nullptr : m_entries[index].item.data();
+    return index < 0 ? nullptr : d->entries[index].item.data();
 }
 
 void TJMostRecentlyUsedList::CopyItems(QStringList &destination) const
 {
     destination.clear();
-    for (const Entry &entry : m_entries)
+    for (const Entry &entry : d->entries)
         destination << entry.text;
 }
 
 void TJMostRecentlyUsedList::Load()
 {
-    const bool wasOpen = m_storage->IsOpen();
+    const bool wasOpen = d->storage->IsOpen();
     Clear();
-    if (m_storage->Key().isEmpty())
+    if (d->storage->Key().isEmpty())
         return;
-    m_storage->Open();
+    d->storage->Open();
     const auto close = qScopeGuard([&] {
         if (!wasOpen)
-            m_storage->Close();
+            d->storage->Close();
     });
     const qint32 count =
-        std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredEntries);
+        std::min(d->storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredEntries);
     // From the last index down, so that Add() puts "0" on top again.
     for (qint32 i = count - 1; i >= 0; --i) {
-        const QString s = m_storage->ReadString(QString::number(i), QString());
+        const QString s = d->storage->ReadString(QString::number(i), QString());
         if (!s.isEmpty())
             Add(s);
     }
@@ -288,22 +481,22 @@ void TJMostRecentlyUsedList::Load()
 
 void TJMostRecentlyUsedList::Save()
 {
-    if (m_storage->Key().isEmpty())
+    if (d->storage->Key().isEmpty())
         return;
-    const bool wasOpen = m_storage->IsOpen();
-    m_storage->Open();
+    const bool wasOpen = d->storage->IsOpen();
+    d->storage->Open();
     const auto close = qScopeGuard([&] {
         if (!wasOpen)
-            m_storage->Close();
+            d->storage->Close();
     });
-    m_storage->WriteInteger(QStringLiteral("Count"), qint32(m_entries.size()));
-    for (qsizetype i = 0; i < m_entries.size(); ++i)
-        m_storage->WriteString(QString::number(i), m_entries[i].text);
+    d->storage->WriteInteger(QStringLiteral("Count"), qint32(d->entries.size()));
+    for (qsizetype i = 0; i < d->entries.size(); ++i)
+        d->storage->WriteString(QString::number(i), d->entries[i].text);
 }
 
 void TJMostRecentlyUsedList::Init()
 {
-    if (m_autoSave)
+    if (d->autoSave)
         Load();
     DoChange();
 }
@@ -317,9 +510,9 @@ void TJMostRecentlyUsedList::Loaded()
 QString TJMostRecentlyUsedList::caption(int index) const
 {
     static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    const QString &text = m_entries[index].text;
-    const quint64 number = quint64(index) + m_numberOffset;
-    if (m_numberAccelerators && number < 36)
+    const QString &text = d->entries[index].text;
+    const quint64 number = quint64(index) + d->numberOffset;
+    if (d->numberAccelerators && number < 36)
         return QStringLiteral("&") + QLatin1Char(kDigits[number]) + QLatin1Char(' ') +
                escapedForMenu(fileNamePart(text));
     return escapedForMenu(text);
@@ -327,35 +520,35 @@ QString TJMostRecentlyUsedList::caption(int index) const
 
 void TJMostRecentlyUsedList::RefreshMenu()
 {
-    QAction *root = m_root;
+    QAction *root = d->root;
     if (!root)
         return;
     // Entries are captioned and placed in list order up to the first one
     // without a menu item, whose placement then fails.
     qsizetype count = 0;
-    while (count < m_entries.size() && m_entries[count].item)
+    while (count < d->entries.size() && d->entries[count].item)
         ++count;
     for (qsizetype i = 0; i < count; ++i)
-        m_entries[i].item->setText(caption(int(i)));
+        d->entries[i].item->setText(caption(int(i)));
     // Each item is placed against its neighbour, so items already in place
     // stay where they are and the menu is not rebuilt at every change.
-    switch (m_menuKind) {
+    switch (d->menuKind) {
     case mkSubMenu:
         for (qsizetype i = 0; i < count; ++i)
-            AddAt(int(i), m_entries[i].item, root, true);
+            AddAt(int(i), d->entries[i].item, root, true);
         break;
     case mkInsertAfter:
     case mkInsertWithSeparator:
         for (qsizetype i = 0; i < count; ++i)
-            placeAfter(m_entries[i].item, i == 0 ? root : m_entries[i - 1].item.data(),
+            placeAfter(d->entries[i].item, i == 0 ? root : d->entries[i - 1].item.data(),
                        addAtError());
         break;
     case mkInsertBefore:
         for (qsizetype i = count - 1; i >= 0; --i)
-            placeBefore(m_entries[i].item, i == count - 1 ? root : m_entries[i + 1].item.data());
+            placeBefore(d->entries[i].item, i == count - 1 ? root : d->entries[i + 1].item.data());
         break;
     }
-    if (count < m_entries.size())
+    if (count < d->entries.size())
         throw Exception(addAtError());
 }
 
@@ -378,7 +571,7 @@ QString TJMostRecentlyUsedList::ItemByMenu(const QObject *item) const
 {
     if (!item)
         return {};
-    for (const Entry &entry : m_entries)
+    for (const Entry &entry : d->entries)
         if (entry.item == item)
             return entry.text;
     return {};
@@ -389,73 +582,79 @@ void TJMostRecentlyUsedList::HandleMenuClick(QObject *sender)
     const QPointer<TJMostRecentlyUsedList> self(this);
     QString text;
     bool opened = true;
-    if (OnSelect) {
+    if (d->onSelect) {
         text = ItemByMenu(sender);
-        const TJMRUSelectEvent handler = OnSelect; // the handler may replace OnSelect
+        const TJMRUSelectEvent handler = d->onSelect; // the handler may replace OnSelect
         handler(this, text, opened);
         if (!self)
             return;
     }
+    emit selected(ItemByMenu(sender));
+    if (!self)
+        return;
     if (opened)
         InUse(text);
 }
 
 void TJMostRecentlyUsedList::DoChange()
 {
-    if (isDesigning() || m_destroying)
+    if (isDesigning() || d->destroying)
         return;
-    QAction *root = m_root;
-    if (m_menuKind == mkSubMenu && root) {
-        if (m_entries.isEmpty()) {
-            m_rootDisabled = true;
+    QAction *root = d->root;
+    if (d->menuKind == mkSubMenu && root) {
+        if (d->entries.isEmpty()) {
+            d->rootDisabled = true;
             root->setEnabled(false);
-        } else if (m_rootDisabled) {
-            m_rootDisabled = false;
+        } else if (d->rootDisabled) {
+            d->rootDisabled = false;
             root->setEnabled(true);
         }
-    } else if (m_entries.isEmpty()) {
+    } else if (d->entries.isEmpty()) {
         KillSeparator();
-    } else if (m_menuKind == mkInsertWithSeparator && root && root != m_separator) {
-        m_savedRoot = root;
-        disconnect(m_savedRootWatch);
-        m_savedRootWatch =
+    } else if (d->menuKind == mkInsertWithSeparator && root && root != d->separator) {
+        d->savedRoot = root;
+        disconnect(d->savedRootWatch);
+        d->savedRootWatch =
             connect(root, &QObject::destroyed, this, &TJMostRecentlyUsedList::onSavedRootDestroyed);
-        if (!m_separator) {
-            m_separator = new QAction(this);
-            m_separator->setSeparator(true);
+        if (!d->separator) {
+            d->separator = new QAction(this);
+            d->separator->setSeparator(true);
         }
         // A separator action is what a "-" caption makes elsewhere; Qt would
         // draw a text on it as a section title, so it gets none.
-        m_root = m_separator;
-        AddAfter(m_separator, m_savedRoot);
+        ChangeRoot(d->separator);
+        AddAfter(d->separator, d->savedRoot);
     }
     RefreshMenu();
-    if (OnChange) {
-        const TNotifyEvent handler = OnChange;
+    const QPointer<TJMostRecentlyUsedList> self(this);
+    if (d->onChange) {
+        const TNotifyEvent handler = d->onChange;
         handler(this);
     }
+    if (self)
+        emit changed();
 }
 
 void TJMostRecentlyUsedList::onSavedRootDestroyed()
 {
     // The separator stood in for the destroyed item; nothing takes its place.
-    disconnect(m_savedRootWatch);
-    m_savedRoot = nullptr;
-    if (m_root == m_separator)
-        m_root = nullptr;
-    delete m_separator.data();
-    m_separator = nullptr;
+    disconnect(d->savedRootWatch);
+    d->savedRoot = nullptr;
+    if (d->root == d->separator)
+        ChangeRoot(nullptr);
+    delete d->separator.data();
+    d->separator = nullptr;
 }
 
 void TJMostRecentlyUsedList::KillSeparator()
 {
-    if (!m_separator)
+    if (!d->separator)
         return;
-    disconnect(m_savedRootWatch);
-    m_root = m_savedRoot;
-    delete m_separator.data();
-    m_separator = nullptr;
-    m_savedRoot = nullptr;
+    disconnect(d->savedRootWatch);
+    ChangeRoot(d->savedRoot);
+    delete d->separator.data();
+    d->separator = nullptr;
+    d->savedRoot = nullptr;
 }
 
 QAction *TJMostRecentlyUsedList::MakeMenuItem(const QString &)
@@ -463,10 +662,10 @@ QAction *TJMostRecentlyUsedList::MakeMenuItem(const QString &)
     auto *item = new QAction(this);
     connect(item, &QAction::triggered, this, [this, item] {
         const QPointer<TJMostRecentlyUsedList> self(this);
-        QAction *outer = std::exchange(m_clicked, item);
+        QAction *outer = std::exchange(d->clicked, item);
         const auto restore = qScopeGuard([&] {
             if (self)
-                m_clicked = outer;
+                d->clicked = outer;
         });
         HandleMenuClick(item);
     });
@@ -477,7 +676,7 @@ void TJMostRecentlyUsedList::destroyItem(QAction *item)
 {
     if (!item)
         return;
-    if (item != m_clicked) {
+    if (item != d->clicked) {
         delete item;
         return;
     }
@@ -514,15 +713,15 @@ void TJMostRecentlyUsedList::AddAt(int index, QAction *item, QAction *root, bool
 
 void TJMostRecentlyUsedList::TrimList()
 {
-    while (quint64(m_entries.size()) > m_maxItems) {
-        destroyItem(m_entries[qsizetype(m_maxItems)].item);
-        m_entries.removeAt(qsizetype(m_maxItems));
+    while (quint64(d->entries.size()) > d->maxItems) {
+        destroyItem(d->entries[qsizetype(d->maxItems)].item);
+        d->entries.removeAt(qsizetype(d->maxItems));
     }
 }
 
 void TJMostRecentlyUsedList::sortEntries()
 {
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
+    std::stable_sort(d->entries.begin(), d->entries.end(), [](const Entry &a, const Entry &b) {
         return compareText(a.text, b.text) < 0;
     });
 }

@@ -7,39 +7,57 @@
 
 namespace corvanel {
 
+struct TJWin32Registry::Private
+{
+    bool opened = false;
+    std::unique_ptr<TRegistry> registry;
+};
+
+TJWin32Registry::TJWin32Registry() : d(new Private) {}
+
 TJWin32Registry::~TJWin32Registry()
 {
-    if (m_opened)
+    if (d->opened)
         Close();
+}
+
+bool TJWin32Registry::Opened() const
+{
+    return d->opened;
+}
+
+TRegistry *TJWin32Registry::RegistryObject() const
+{
+    return d->registry.get();
 }
 
 void TJWin32Registry::Open(const TJStorage &storage)
 {
-    if (m_registry)
+    if (d->registry)
         return;
     if (storage.Key().isEmpty())
         throw Exception(QStringLiteral("Cannot open registry because TJStorage.Key is blank"));
-    m_registry = std::make_unique<TRegistry>(TRegistry::Access::All);
-    m_registry->SetRootKey(storage.RootKeyHandle());
+    d->registry = std::make_unique<TRegistry>(TRegistry::Access::All);
+    d->registry->SetRootKey(storage.RootKeyHandle());
     // A key that cannot be opened leaves the registry without a key: reads
     // then fail and writes do nothing, which is all the callers need.
-    m_registry->OpenKey(storage.Key(), true);
-    m_opened = true;
+    d->registry->OpenKey(storage.Key(), true);
+    d->opened = true;
 }
 
 void TJWin32Registry::Close()
 {
-    if (m_registry) {
-        m_registry->SetLazyWrite(false);
-        m_registry->CloseKey();
-        m_registry.reset();
+    if (d->registry) {
+        d->registry->SetLazyWrite(false);
+        d->registry->CloseKey();
+        d->registry.reset();
     }
-    m_opened = false;
+    d->opened = false;
 }
 
 bool TJWin32Registry::ReadString(const QString &name, QString &value) const
 {
-    return m_registry && m_registry->ValueExists(name) && m_registry->ReadString(name, value);
+    return d->registry && d->registry->ValueExists(name) && d->registry->ReadString(name, value);
 }
 
 bool TJWin32Registry::ReadBool(const QString &name, bool &value) const
@@ -53,12 +71,12 @@ bool TJWin32Registry::ReadBool(const QString &name, bool &value) const
 
 bool TJWin32Registry::ReadInteger(const QString &name, qint32 &value) const
 {
-    return m_registry && m_registry->ReadInteger(name, value);
+    return d->registry && d->registry->ReadInteger(name, value);
 }
 
 bool TJWin32Registry::WriteString(const QString &name, const QString &value)
 {
-    return m_registry && m_registry->WriteString(name, value);
+    return d->registry && d->registry->WriteString(name, value);
 }
 
 bool TJWin32Registry::WriteBool(const QString &name, bool value)
@@ -68,36 +86,77 @@ bool TJWin32Registry::WriteBool(const QString &name, bool value)
 
 bool TJWin32Registry::WriteInteger(const QString &name, qint32 value)
 {
-    return m_registry && m_registry->WriteInteger(name, value);
+    return d->registry && d->registry->WriteInteger(name, value);
 }
 
-TJStorage::TJStorage(QObject *parent) : QObject(parent) {}
+struct TJStorage::Private
+{
+    QString key;
+    TJStorageRootKey rootKey = atrkCurrentUser;
+    std::unique_ptr<TJWin32Registry> connection;
+    Component *owner = nullptr;
+    bool isOpen = false;
+};
+
+TJStorage::TJStorage(QObject *parent) : QObject(parent), d(new Private) {}
 
 TJStorage::~TJStorage() = default;
 
+const QString &TJStorage::Key() const
+{
+    return d->key;
+}
+
+TJStorage::TJStorageRootKey TJStorage::RegistryRootKey() const
+{
+    return d->rootKey;
+}
+
+Component *TJStorage::OwnerComponent() const
+{
+    return d->owner;
+}
+
+void TJStorage::SetOwnerComponent(Component *owner)
+{
+    d->owner = owner;
+}
+
+TJWin32Registry *TJStorage::Connection() const
+{
+    return d->connection.get();
+}
+
+bool TJStorage::IsOpen() const
+{
+    return d->isOpen;
+}
+
 bool TJStorage::inDesigner() const
 {
-    return m_owner && m_owner->isDesigning();
+    return d->owner && d->owner->isDesigning();
 }
 
 void TJStorage::SetKey(const QString &key)
 {
-    if (m_key == key)
+    if (d->key == key)
         return;
-    m_key = key;
-    if (inDesigner() || !m_isOpen)
+    d->key = key;
+    emit KeyChanged(key);
+    if (inDesigner() || !d->isOpen)
         return;
     Close();
-    if (!m_key.isEmpty())
+    if (!d->key.isEmpty())
         Open();
 }
 
 void TJStorage::SetRegistryRootKey(TJStorageRootKey rootKey)
 {
-    if (m_rootKey == rootKey)
+    if (d->rootKey == rootKey)
         return;
-    m_rootKey = rootKey;
-    if (inDesigner() || !m_isOpen)
+    d->rootKey = rootKey;
+    emit RegistryRootKeyChanged(rootKey);
+    if (inDesigner() || !d->isOpen)
         return;
     Close();
     Open();
@@ -105,7 +164,7 @@ void TJStorage::SetRegistryRootKey(TJStorageRootKey rootKey)
 
 RegistryRoot TJStorage::RootKeyHandle() const
 {
-    switch (m_rootKey) {
+    switch (d->rootKey) {
     case atrkClassesRoot:
         return RegistryRoot::ClassesRoot;
     case atrkLocalMachine:
@@ -124,56 +183,56 @@ RegistryRoot TJStorage::RootKeyHandle() const
 
 void TJStorage::Open()
 {
-    const bool created = !m_connection;
+    const bool created = !d->connection;
     if (created)
-        m_connection = std::make_unique<TJWin32Registry>();
+        d->connection = std::make_unique<TJWin32Registry>();
     try {
-        m_connection->Open(*this);
+        d->connection->Open(*this);
     } catch (...) {
         // A connection left behind would let later reads and writes pass
         // CheckOpen() on a storage that never opened.
         if (created)
-            m_connection.reset();
+            d->connection.reset();
         throw;
     }
-    m_isOpen = true;
+    d->isOpen = true;
 }
 
 void TJStorage::Close()
 {
-    m_connection.reset();
-    m_isOpen = false;
+    d->connection.reset();
+    d->isOpen = false;
 }
 
 void TJStorage::CheckOpen() const
 {
-    if (!m_connection)
+    if (!d->connection)
         throw Exception(QStringLiteral("JStorage not Open"));
 }
 
 void TJStorage::WriteString(const QString &name, const QString &value)
 {
     CheckOpen();
-    m_connection->WriteString(name, value);
+    d->connection->WriteString(name, value);
 }
 
 void TJStorage::WriteInteger(const QString &name, qint32 value)
 {
     CheckOpen();
-    m_connection->WriteInteger(name, value);
+    d->connection->WriteInteger(name, value);
 }
 
 void TJStorage::WriteBool(const QString &name, bool value)
 {
     CheckOpen();
-    m_connection->WriteBool(name, value);
+    d->connection->WriteBool(name, value);
 }
 
 QString TJStorage::ReadString(const QString &name, const QString &defaultValue)
 {
     CheckOpen();
     QString value = defaultValue;
-    m_connection->ReadString(name, value);
+    d->connection->ReadString(name, value);
     return value;
 }
 
@@ -181,7 +240,7 @@ qint32 TJStorage::ReadInteger(const QString &name, qint32 defaultValue)
 {
     CheckOpen();
     qint32 value = defaultValue;
-    m_connection->ReadInteger(name, value);
+    d->connection->ReadInteger(name, value);
     return value;
 }
 
@@ -189,7 +248,7 @@ bool TJStorage::ReadBool(const QString &name, bool defaultValue)
 {
     CheckOpen();
     bool value = defaultValue;
-    m_connection->ReadBool(name, value);
+    d->connection->ReadBool(name, value);
     return value;
 }
 

@@ -18,14 +18,63 @@ constexpr qint32 kMaxStoredItems = 65536;
 
 } // namespace
 
-TMRUCombo::TMRUCombo(QWidget *parent) : QComboBox(parent), m_storage(std::make_unique<TJStorage>())
+struct TMRUCombo::Private
 {
-    m_storage->SetOwnerComponent(this);
+    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    bool showLatest = false;
+};
+
+TMRUCombo::TMRUCombo(QWidget *parent) : QComboBox(parent), d(new Private)
+{
+    d->storage->SetOwnerComponent(this);
+    // The holder's storage properties are its storage's.
+    connect(d->storage.get(), &TJStorage::KeyChanged, this, &TMRUCombo::StorageKeyChanged);
+    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
+            &TMRUCombo::StorageRootKeyChanged);
+
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
 }
 
 TMRUCombo::~TMRUCombo() = default;
+
+TJStorage *TMRUCombo::Storage() const
+{
+    return d->storage.get();
+}
+
+QString TMRUCombo::StorageKey() const
+{
+    return d->storage->Key();
+}
+
+void TMRUCombo::SetStorageKey(const QString &key)
+{
+    d->storage->SetKey(key);
+}
+
+TJStorage::TJStorageRootKey TMRUCombo::StorageRootKey() const
+{
+    return d->storage->RegistryRootKey();
+}
+
+void TMRUCombo::SetStorageRootKey(TJStorage::TJStorageRootKey root)
+{
+    d->storage->SetRegistryRootKey(root);
+}
+
+bool TMRUCombo::ShowLatest() const
+{
+    return d->showLatest;
+}
+
+void TMRUCombo::SetShowLatest(bool show)
+{
+    if (show == d->showLatest)
+        return;
+    d->showLatest = show;
+    emit ShowLatestChanged(show);
+}
 
 void TMRUCombo::Loaded()
 {
@@ -33,12 +82,12 @@ void TMRUCombo::Loaded()
         return;
     QString editText = currentText();
     try {
-        m_storage->Open();
-        const auto close = qScopeGuard([&] { m_storage->Close(); });
+        d->storage->Open();
+        const auto close = qScopeGuard([&] { d->storage->Close(); });
         const qint32 count =
-            std::min(m_storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredItems);
+            std::min(d->storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredItems);
         for (qint32 i = 0; i < count; ++i) {
-            const QString s = m_storage->ReadString(QString::number(i), QString());
+            const QString s = d->storage->ReadString(QString::number(i), QString());
             if (i == 0)
                 editText = s;
             if (!s.isEmpty())
@@ -61,11 +110,11 @@ void TMRUCombo::UpdateList()
     if (isDesigning())
         return;
     const int n = std::min(count(), kSavedItems);
-    m_storage->Open();
-    const auto close = qScopeGuard([&] { m_storage->Close(); });
+    d->storage->Open();
+    const auto close = qScopeGuard([&] { d->storage->Close(); });
     for (int i = 0; i < n; ++i)
-        m_storage->WriteString(QString::number(i), itemText(i));
-    m_storage->WriteInteger(QStringLiteral("Count"), n);
+        d->storage->WriteString(QString::number(i), itemText(i));
+    d->storage->WriteInteger(QStringLiteral("Count"), n);
 }
 
 namespace MRUCombo {

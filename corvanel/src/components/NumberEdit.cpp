@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -99,9 +100,43 @@ QString toCNotation(QString text)
 
 } // namespace
 
-TNumberEdit::TNumberEdit(QWidget *parent) : QLineEdit(parent)
+struct TNumberEdit::Private
+{
+    TNumberType numberType = ntInteger;
+    // The value ValueChanged last announced, by its bits, so that a NaN or
+    // the sign of a zero counts like any other value.
+    quint32 shownValue = std::bit_cast<quint32>(0.0f);
+};
+
+TNumberEdit::TNumberEdit(QWidget *parent) : QLineEdit(parent), d(new Private)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, &TNumberEdit::TextChanged);
+}
+
+TNumberEdit::~TNumberEdit() = default;
+
+TNumberEdit::TNumberType TNumberEdit::NumberType() const noexcept
+{
+    return d->numberType;
+}
+
+void TNumberEdit::SetNumberType(TNumberType type)
+{
+    if (type == d->numberType)
+        return;
+    d->numberType = type;
+    emit NumberTypeChanged(type);
+}
+
+void TNumberEdit::TextChanged()
+{
+    const float value = GetValue();
+    const auto bits = std::bit_cast<quint32>(value);
+    if (bits == d->shownValue)
+        return;
+    d->shownValue = bits;
+    emit ValueChanged(value);
 }
 
 bool TNumberEdit::parse(float &value) const

@@ -31,7 +31,13 @@ TURLStatic::Opener &opener()
 
 } // namespace
 
-TURLStatic::TURLStatic(QWidget *parent) : QLabel(parent)
+struct TURLStatic::Private
+{
+    bool showAccelChar = true;
+    QString url;
+};
+
+TURLStatic::TURLStatic(QWidget *parent) : QLabel(parent), d(new Private)
 {
     setCursor(Qt::PointingHandCursor);
 
@@ -56,14 +62,27 @@ TURLStatic::TURLStatic(QWidget *parent) : QLabel(parent)
     setAutoFillBackground(false);
 }
 
-void TURLStatic::SetURL(const QString &url)
+TURLStatic::~TURLStatic() = default;
+
+QString TURLStatic::GetURL() const
 {
-    if (m_url == url)
-        return;
-    m_url = url;
+    return d->url;
 }
 
-TURLStatic::Opener TURLStatic::setOpener(Opener replacement)
+void TURLStatic::SetURL(const QString &url)
+{
+    if (d->url == url)
+        return;
+    d->url = url;
+    emit URLChanged(url);
+}
+
+bool TURLStatic::ShowAccelChar() const noexcept
+{
+    return d->showAccelChar;
+}
+
+TURLStatic::Opener TURLStatic::SetOpener(Opener replacement)
 {
     Opener previous = std::move(opener());
     opener() = replacement ? std::move(replacement) : Opener(openWithDesktop);
@@ -92,7 +111,7 @@ void TURLStatic::WMLButtonDown(QMouseEvent *event)
 {
     event->accept();
     // Like the shell's "open": a web address, or a file relative to here.
-    const QUrl url = QUrl::fromUserInput(m_url, QDir::currentPath());
+    const QUrl url = QUrl::fromUserInput(d->url, QDir::currentPath());
     if (!url.isValid() || url.isEmpty())
         return;
     if (!opener()(url))
@@ -101,21 +120,22 @@ void TURLStatic::WMLButtonDown(QMouseEvent *event)
 
 void TURLStatic::SetShowAccelChar(bool show)
 {
-    if (m_showAccelChar == show)
+    if (d->showAccelChar == show)
         return;
-    m_showAccelChar = show;
+    d->showAccelChar = show;
     update();
+    emit ShowAccelCharChanged(show);
 }
 
 void TURLStatic::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, m_showAccelChar);
+    LabelCaption::Paint(*this, painter, d->showAccelChar);
 }
 
 namespace URLStatic {

@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <bit>
+#include <optional>
+
 namespace corvanel {
 
 namespace {
@@ -22,85 +25,130 @@ constexpr int designWidth = 100; // the width a designer first gives the control
 
 } // namespace
 
-TUnitEdit::TUnitEdit(QWidget *parent) : QWidget(parent)
+struct TUnitEdit::Private
+{
+    TNumberEdit *numberPart = nullptr;
+    QLabel *unitPart = nullptr;
+    QString unit;
+    TColor editColor = clWindow;
+    TColor unitColor = clBtnFace;
+    // A Value given before the number part exists.
+    std::optional<float> pendingValue;
+};
+
+TUnitEdit::TUnitEdit(QWidget *parent) : QWidget(parent), d(new Private)
 {
     resize(width(), defaultHeight);
 }
 
 TUnitEdit::~TUnitEdit() = default;
 
+QString TUnitEdit::Unit() const
+{
+    return d->unit;
+}
+
+TColor TUnitEdit::EditColor() const noexcept
+{
+    return d->editColor;
+}
+
+TColor TUnitEdit::UnitColor() const noexcept
+{
+    return d->unitColor;
+}
+
+TNumberEdit *TUnitEdit::NumberPart() const noexcept
+{
+    return d->numberPart;
+}
+
+QLabel *TUnitEdit::UnitPart() const noexcept
+{
+    return d->unitPart;
+}
+
 void TUnitEdit::SetUnit(const QString &unit)
 {
-    if (m_unit == unit)
+    if (d->unit == unit)
         return;
-    m_unit = unit;
-    if (m_unitPart)
-        m_unitPart->setText(m_unit);
+    d->unit = unit;
+    if (d->unitPart)
+        d->unitPart->setText(d->unit);
+    emit UnitChanged(unit);
 }
 
 float TUnitEdit::GetValue() const
 {
-    if (m_numberPart)
-        return m_numberPart->GetValue();
-    return m_pendingValue.value_or(0.0f);
+    if (d->numberPart)
+        return d->numberPart->GetValue();
+    return d->pendingValue.value_or(0.0f);
 }
 
 void TUnitEdit::SetValue(float value)
 {
-    if (m_numberPart)
-        m_numberPart->SetValue(value);
-    else
-        m_pendingValue = value;
+    // Once the number part exists, its ValueChanged is the unit edit's.
+    if (d->numberPart) {
+        d->numberPart->SetValue(value);
+        return;
+    }
+    const float before = GetValue();
+    d->pendingValue = value;
+    if (std::bit_cast<quint32>(before) != std::bit_cast<quint32>(value))
+        emit ValueChanged(value);
 }
 
 void TUnitEdit::SetEditColor(TColor color)
 {
-    if (m_editColor == color)
+    if (d->editColor == color)
         return;
-    m_editColor = color;
+    d->editColor = color;
     applyEditColor();
+    emit EditColorChanged(color);
 }
 
 void TUnitEdit::SetUnitColor(TColor color)
 {
-    if (m_unitColor == color)
+    if (d->unitColor == color)
         return;
-    m_unitColor = color;
+    d->unitColor = color;
     // The caption has no background of its own, so repainting the unit edit
     // recolours both.
     update();
+    emit UnitColorChanged(color);
 }
 
 void TUnitEdit::CreateParts()
 {
-    if (m_numberPart)
+    if (d->numberPart)
         return;
     const int w = width();
 
-    m_numberPart = new TNumberEdit(this);
-    m_numberPart->setObjectName(QStringLiteral("numberPart"));
-    m_numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
-    if (m_pendingValue)
-        m_numberPart->SetValue(*m_pendingValue);
-    m_pendingValue.reset();
+    d->numberPart = new TNumberEdit(this);
+    d->numberPart->setObjectName(QStringLiteral("numberPart"));
+    d->numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
+    if (d->pendingValue)
+        d->numberPart->SetValue(*d->pendingValue);
+    d->pendingValue.reset();
+    connect(d->numberPart, &TNumberEdit::ValueChanged, this, &TUnitEdit::ValueChanged);
     applyEditColor();
-    setFocusProxy(m_numberPart);
+    setFocusProxy(d->numberPart);
 
     // Its right edge lies 2 pixels beyond the unit edit's and is clipped.
-    m_unitPart = new QLabel(m_unit, this);
-    m_unitPart->setObjectName(QStringLiteral("unitPart"));
-    m_unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
-    m_unitPart->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    d->unitPart = new QLabel(d->unit, this);
+    d->unitPart->setObjectName(QStringLiteral("unitPart"));
+    d->unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
+    d->unitPart->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     Show();
 }
 
 void TUnitEdit::Show()
 {
-    if (m_numberPart)
-        m_numberPart->show();
-    if (m_unitPart)
-        m_unitPart->show();
+    if (d->numberPart)
+        d->numberPart->show();
+    if (d->unitPart)
+        d->unitPart->show();
 }
 
 void TUnitEdit::Loaded()
@@ -124,8 +172,8 @@ void TUnitEdit::resizeEvent(QResizeEvent *event)
         return;
     CreateParts();
     const int w = width();
-    m_numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
-    m_unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
+    d->numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
+    d->unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
 }
 
 QSize TUnitEdit::sizeHint() const
@@ -135,7 +183,7 @@ QSize TUnitEdit::sizeHint() const
 
 void TUnitEdit::paintEvent(QPaintEvent *)
 {
-    const QColor background = toQColor(m_unitColor, palette());
+    const QColor background = toQColor(d->unitColor, palette());
     if (!background.isValid())
         return;
     QPainter painter(this);
@@ -154,14 +202,14 @@ void TUnitEdit::changeEvent(QEvent *event)
 // system colours resolve against.
 void TUnitEdit::applyEditColor()
 {
-    if (!m_numberPart)
+    if (!d->numberPart)
         return;
-    QColor color = toQColor(m_editColor, palette(), palette().color(QPalette::Base));
+    QColor color = toQColor(d->editColor, palette(), palette().color(QPalette::Base));
     if (!color.isValid())
         color = palette().color(QPalette::Base);
-    QPalette numberPalette = m_numberPart->palette();
+    QPalette numberPalette = d->numberPart->palette();
     numberPalette.setColor(QPalette::Base, color);
-    m_numberPart->setPalette(numberPalette);
+    d->numberPart->setPalette(numberPalette);
 }
 
 namespace UnitEdit {

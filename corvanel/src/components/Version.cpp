@@ -11,21 +11,41 @@
 
 namespace corvanel {
 
-TVersionLabel::TVersionLabel(QWidget *parent) : QLabel(parent) {}
+struct TVersionLabel::Private
+{
+    bool showAccelChar = true;
+    QString fileName;
+    QString version;
+};
+
+TVersionLabel::TVersionLabel(QWidget *parent) : QLabel(parent), d(new Private) {}
+
+TVersionLabel::~TVersionLabel() = default;
+
+QString TVersionLabel::FileName() const
+{
+    return d->fileName;
+}
+
+bool TVersionLabel::ShowAccelChar() const noexcept
+{
+    return d->showAccelChar;
+}
 
 QString TVersionLabel::GetVersion()
 {
-    if (m_version.isEmpty())
-        m_version = readVersion();
-    return m_version;
+    if (d->version.isEmpty())
+        d->version = readVersion();
+    return d->version;
 }
 
-void TVersionLabel::setFileName(const QString &fileName)
+void TVersionLabel::SetFileName(const QString &fileName)
 {
-    if (m_fileName == fileName)
+    if (d->fileName == fileName)
         return;
-    m_fileName = fileName;
-    m_version.clear();
+    d->fileName = fileName;
+    d->version.clear();
+    emit FileNameChanged(fileName);
 }
 
 void TVersionLabel::Loaded()
@@ -39,7 +59,7 @@ void TVersionLabel::Loaded()
 QString TVersionLabel::readVersion() const
 {
     const QString path =
-        m_fileName.isEmpty() ? QCoreApplication::applicationFilePath() : m_fileName;
+        d->fileName.isEmpty() ? QCoreApplication::applicationFilePath() : d->fileName;
     const qsizetype size = VersionInfo::fileVersionInfoSize(path);
     if (size <= 0)
         return {};
@@ -55,21 +75,22 @@ QString TVersionLabel::readVersion() const
 
 void TVersionLabel::SetShowAccelChar(bool show)
 {
-    if (m_showAccelChar == show)
+    if (d->showAccelChar == show)
         return;
-    m_showAccelChar = show;
+    d->showAccelChar = show;
     update();
+    emit ShowAccelCharChanged(show);
 }
 
 void TVersionLabel::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, m_showAccelChar)) {
+    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, m_showAccelChar);
+    LabelCaption::Paint(*this, painter, d->showAccelChar);
 }
 
 namespace Version {

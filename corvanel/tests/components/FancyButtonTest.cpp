@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/FancyButton.h>
-#include <corvanel/ButtonGlyph.h>
 #include "ButtonTestArt.h"
+#include <corvanel/ButtonGlyph.h>
 #include <corvanel/ComponentLoader.h>
+#include <corvanel/FancyButton.h>
 #include <corvanel/GlyphList.h>
 #include <corvanel/Palette.h>
 
@@ -92,10 +92,10 @@ protected:
         if (cells > 0)
             b->SetGlyph(QPixmap::fromImage(cellStrip(cells)));
         b->move(x, 10);
-        b->OnClick = [this, b](QObject *sender) {
+        b->SetOnClick([this, b](QObject *sender) {
             EXPECT_EQ(sender, b);
             ++clicks[b];
-        };
+        });
         return b;
     }
 
@@ -345,7 +345,7 @@ TEST_F(FancyButtonTest, doubleClickOnlyReachesAHeldButton)
 {
     TFancyButton *b = button(10, 3);
     int doubles = 0;
-    b->OnDblClick = [&](QObject *) { ++doubles; };
+    b->SetOnDblClick([&](QObject *) { ++doubles; });
     click(b);
     sendMouse(b, QEvent::MouseButtonDblClick, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     release(b);
@@ -396,11 +396,11 @@ TEST_F(FancyButtonTest, clickClosesTheDialogWithTheModalResultAfterOnClick)
     b->SetGlyph(QPixmap::fromImage(cellStrip(3)));
     b->SetModalResult(2);
     int clicked = 0;
-    b->OnClick = [&](QObject *) {
+    b->SetOnClick([&](QObject *) {
         ++clicked;
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(b->State(), fbsDown);
-    };
+    });
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     click(b);
@@ -417,7 +417,7 @@ TEST_F(FancyButtonTest, pressDraggedOffAndReleasedOutsideLeavesTheDialogOpen)
     b->SetGlyph(QPixmap::fromImage(cellStrip(3)));
     b->SetModalResult(2);
     int clicked = 0;
-    b->OnClick = [&](QObject *) { ++clicked; };
+    b->SetOnClick([&](QObject *) { ++clicked; });
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     press(b);
@@ -431,7 +431,7 @@ TEST_F(FancyButtonTest, pressDraggedOffAndReleasedOutsideLeavesTheDialogOpen)
 TEST_F(FancyButtonTest, buttonDestroyedByItsOnClickIsLeftAlone)
 {
     TFancyButton *b = button(10, 3);
-    b->OnClick = [b](QObject *) { delete b; };
+    b->SetOnClick([b](QObject *) { delete b; });
     click(b); // must not touch the deleted button
     EXPECT_TRUE(form.findChildren<TFancyButton *>().isEmpty());
 }
@@ -561,7 +561,7 @@ TEST_F(FancyButtonTest, actionLendsTextStateAndTipAndIsTriggered)
     QAction action("&Save");
     action.setToolTip("Save the game");
     TFancyButton *b = button();
-    b->OnClick = nullptr;
+    b->SetOnClick(nullptr);
     int triggered = 0;
     QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
     b->SetAction(&action);
@@ -599,7 +599,7 @@ TEST_F(FancyButtonTest, emptyGlyphTakesTheActionsIconSize)
 TEST_F(FancyButtonTest, deletedActionIsForgotten)
 {
     TFancyButton *b = button();
-    b->OnClick = nullptr;
+    b->SetOnClick(nullptr);
     auto *action = new QAction("Go");
     b->SetAction(action);
     delete action;

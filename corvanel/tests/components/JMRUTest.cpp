@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/JMRU.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
+#include <corvanel/JMRU.h>
 #include <corvanel/Palette.h>
 #include <corvanel/RegistryFormat.h>
 
@@ -291,12 +291,12 @@ TEST_F(MRUList, choosingAnItemHidesTheEntryThatWasOpened)
         list->Add(s);
     QString chosen;
     bool open = true;
-    list->OnSelect = [&](QObject *sender, const QString &item, bool &opened) {
+    list->SetOnSelect([&](QObject *sender, const QString &item, bool &opened) {
         EXPECT_EQ(sender, list.get());
         EXPECT_TRUE(opened);
         chosen = item;
         opened = open;
-    };
+    });
     // Qt reports the action to the menu after our handler ran; it must
     // still be alive then.
     QString reported;
@@ -321,7 +321,7 @@ TEST_F(MRUList, aClickInAnOpenMenuSurvivesAHandlerThatClearsTheList)
 {
     for (const char *s : {"C:\\a", "C:\\b"})
         list->Add(s);
-    list->OnSelect = [&](QObject *, const QString &, bool &) { list->Clear(); };
+    list->SetOnSelect([&](QObject *, const QString &, bool &) { list->Clear(); });
     // Both menus report the chosen action once our handler has returned.
     QStringList reports;
     for (QMenu *menu : {&fileMenu, &recentMenu})
@@ -344,7 +344,7 @@ TEST_F(MRUList, aHandlerMayDestroyTheListDuringTheClick)
 {
     list->Add("C:\\a");
     QPointer<QAction> item = list->GetMenuItem("C:\\a");
-    list->OnSelect = [&](QObject *, const QString &, bool &) { list.reset(); };
+    list->SetOnSelect([&](QObject *, const QString &, bool &) { list.reset(); });
     item->trigger();
     EXPECT_EQ(list, nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -388,10 +388,10 @@ TEST_F(MRUList, aRefreshPlacesTheEntriesBeforeOneWithoutAnItemThenReports)
 TEST_F(MRUList, raisesOnChangeAfterEveryChange)
 {
     int changes = 0;
-    list->OnChange = [&](QObject *sender) {
+    list->SetOnChange([&](QObject *sender) {
         EXPECT_EQ(sender, list.get());
         ++changes;
-    };
+    });
     list->Add("a");
     list->Add("b");
     list->BringToTop("a");
@@ -429,7 +429,7 @@ TEST_F(MRUList, inTheDesignerItTouchesNeitherStoreNorMenus)
         mru->SetStorageKey("Software\\Test\\MRU");
         mru->SetRootMenuItem(recent);
         int changes = 0;
-        mru->OnChange = [&](QObject *) { ++changes; };
+        mru->SetOnChange([&](QObject *) { ++changes; });
         corvanel::loadComponents(&form);
         mru->SetSortBy(MRU::skName);
         EXPECT_EQ(changes, 0);

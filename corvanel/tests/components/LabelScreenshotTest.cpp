@@ -100,7 +100,7 @@ TEST(LabelControls, pictureOfTheControls)
                              .filePath(QStringLiteral("corvanel-label-controls.png"));
     ASSERT_TRUE(form.grab().save(path));
     std::cout << "picture of the controls: " << path.toStdString() << std::endl;
-    EXPECT_EQ(length->numberPart()->text(), "25.4");
+    EXPECT_EQ(length->NumberPart()->text(), "25.4");
     QLocale::setDefault(saved);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/URLStatic.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Palette.h>
+#include <corvanel/URLStatic.h>
 #include <corvanel/Version.h>
 
 #include <QApplication>
@@ -36,7 +36,7 @@ class HyperlinkLabel : public ::testing::Test
 protected:
     void SetUp() override
     {
-        previous = TURLStatic::setOpener([this](const QUrl &url) {
+        previous = TURLStatic::SetOpener([this](const QUrl &url) {
             opened << url;
             return opens;
         });
@@ -45,7 +45,7 @@ protected:
         link->SetURL(kHome);
         link->resize(160, 20);
     }
-    void TearDown() override { TURLStatic::setOpener(previous); }
+    void TearDown() override { TURLStatic::SetOpener(previous); }
 
     TURLStatic::Opener previous;
     QList<QUrl> opened;
@@ -145,7 +145,7 @@ TEST_F(HyperlinkLabel, defaultOpenerGoesThroughTheDesktop)
 {
     SchemeHandler handler;
     QDesktopServices::setUrlHandler("ombrel-test", &handler, "open");
-    TURLStatic::setOpener({});
+    TURLStatic::SetOpener({});
     link->SetURL("ombrel-test:about");
     QTest::mouseClick(link, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler("ombrel-test");

@@ -35,8 +35,8 @@ TEST_F(UnitEditOnForm, startsTwentyHighWithoutParts)
     EXPECT_EQ(edit->Unit(), QString());
     EXPECT_EQ(edit->EditColor(), corvanel::clWindow);
     EXPECT_EQ(edit->UnitColor(), corvanel::clBtnFace);
-    EXPECT_EQ(edit->numberPart(), nullptr);
-    EXPECT_EQ(edit->unitPart(), nullptr);
+    EXPECT_EQ(edit->NumberPart(), nullptr);
+    EXPECT_EQ(edit->UnitPart(), nullptr);
     EXPECT_TRUE(edit->findChildren<QWidget *>().isEmpty());
 }
 
@@ -44,14 +44,14 @@ TEST_F(UnitEditOnForm, partsArePlacedFromTheWidthWhenLoaded)
 {
     edit->resize(100, 20);
     corvanel::loadComponents(&form);
-    ASSERT_NE(edit->numberPart(), nullptr);
-    ASSERT_NE(edit->unitPart(), nullptr);
-    EXPECT_EQ(edit->numberPart()->geometry(), QRect(0, 0, 70, 20));
-    EXPECT_EQ(edit->unitPart()->geometry(), QRect(72, 2, 30, 18));
-    EXPECT_EQ(edit->findChild<TNumberEdit *>("numberPart"), edit->numberPart());
+    ASSERT_NE(edit->NumberPart(), nullptr);
+    ASSERT_NE(edit->UnitPart(), nullptr);
+    EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, 70, 20));
+    EXPECT_EQ(edit->UnitPart()->geometry(), QRect(72, 2, 30, 18));
+    EXPECT_EQ(edit->findChild<TNumberEdit *>("numberPart"), edit->NumberPart());
 
     edit->resize(300, 20);
-    EXPECT_EQ(edit->numberPart()->geometry(), QRect(0, 0, 70, 20)) << "placed once";
+    EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, 70, 20)) << "placed once";
 }
 
 TEST_F(UnitEditOnForm, inADesignerThePartsFollowEveryResize)
@@ -60,10 +60,10 @@ TEST_F(UnitEditOnForm, inADesignerThePartsFollowEveryResize)
     edit->resize(100, 20);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    ASSERT_NE(edit->numberPart(), nullptr);
+    ASSERT_NE(edit->NumberPart(), nullptr);
     edit->resize(200, 20);
-    EXPECT_EQ(edit->numberPart()->geometry(), QRect(0, 0, 170, 20));
-    EXPECT_EQ(edit->unitPart()->geometry(), QRect(172, 2, 30, 18));
+    EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, 170, 20));
+    EXPECT_EQ(edit->UnitPart()->geometry(), QRect(172, 2, 30, 18));
     EXPECT_EQ(edit->sizeHint(), QSize(100, 20));
 }
 
@@ -71,10 +71,10 @@ TEST_F(UnitEditOnForm, firstShowCreatesThePartsOnce)
 {
     edit->resize(120, 20);
     form.show();
-    ASSERT_NE(edit->numberPart(), nullptr);
-    EXPECT_TRUE(edit->numberPart()->isVisible());
-    EXPECT_TRUE(edit->unitPart()->isVisible());
-    EXPECT_EQ(edit->numberPart()->width(), 90);
+    ASSERT_NE(edit->NumberPart(), nullptr);
+    EXPECT_TRUE(edit->NumberPart()->isVisible());
+    EXPECT_TRUE(edit->UnitPart()->isVisible());
+    EXPECT_EQ(edit->NumberPart()->width(), 90);
     edit->hide();
     edit->show();
     corvanel::loadComponents(&form);
@@ -86,9 +86,9 @@ TEST_F(UnitEditOnForm, unitSetBeforeThePartsExistIsShownByTheCaption)
 {
     edit->SetUnit("mm");
     corvanel::loadComponents(&form);
-    EXPECT_EQ(edit->unitPart()->text(), "mm");
+    EXPECT_EQ(edit->UnitPart()->text(), "mm");
     edit->setProperty("Unit", "kg");
-    EXPECT_EQ(edit->unitPart()->text(), "kg");
+    EXPECT_EQ(edit->UnitPart()->text(), "kg");
 }
 
 TEST_F(UnitEditOnForm, valueSetBeforeThePartsExistIsKeptAndHandedOver)
@@ -97,17 +97,17 @@ TEST_F(UnitEditOnForm, valueSetBeforeThePartsExistIsKeptAndHandedOver)
     edit->SetValue(12.5f);
     EXPECT_FLOAT_EQ(edit->GetValue(), 12.5f);
     corvanel::loadComponents(&form);
-    EXPECT_EQ(edit->numberPart()->text(), "12.5");
-    edit->numberPart()->setText("3.25");
+    EXPECT_EQ(edit->NumberPart()->text(), "12.5");
+    edit->NumberPart()->setText("3.25");
     EXPECT_FLOAT_EQ(edit->GetValue(), 3.25f);
     edit->setProperty("Value", 0.5);
-    EXPECT_EQ(edit->numberPart()->text(), "0.5");
+    EXPECT_EQ(edit->NumberPart()->text(), "0.5");
 }
 
 TEST_F(UnitEditOnForm, numberPartStartsEmptyWhenNoValueWasGiven)
 {
     corvanel::loadComponents(&form);
-    EXPECT_EQ(edit->numberPart()->text(), QString());
+    EXPECT_EQ(edit->NumberPart()->text(), QString());
 }
 
 TEST_F(UnitEditOnForm, coloursSetBeforeThePartsExistAreApplied)
@@ -116,7 +116,7 @@ TEST_F(UnitEditOnForm, coloursSetBeforeThePartsExistAreApplied)
     edit->SetEditColor(0x00FFFF); // yellow
     edit->SetUnitColor(0xFF0000); // blue
     corvanel::loadComponents(&form);
-    EXPECT_EQ(edit->numberPart()->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(edit->NumberPart()->palette().color(QPalette::Base), QColor(255, 255, 0));
     QImage image(edit->size(), QImage::Format_RGB32);
     edit->render(&image);
     EXPECT_EQ(image.pixelColor(71, 10), QColor(0, 0, 255)) << "gap between the parts";
@@ -140,15 +140,15 @@ TEST_F(UnitEditOnForm, editColorFollowsSystemColoursAndPaletteChanges)
 {
     corvanel::loadComponents(&form);
     edit->SetEditColor(corvanel::clBtnFace);
-    EXPECT_EQ(edit->numberPart()->palette().color(QPalette::Base),
+    EXPECT_EQ(edit->NumberPart()->palette().color(QPalette::Base),
               edit->palette().color(QPalette::Button));
     edit->SetEditColor(corvanel::clWindow);
-    EXPECT_EQ(edit->numberPart()->palette().color(QPalette::Base),
+    EXPECT_EQ(edit->NumberPart()->palette().color(QPalette::Base),
               edit->palette().color(QPalette::Base));
     QPalette palette = form.palette();
     palette.setColor(QPalette::Base, QColor(10, 20, 30));
     form.setPalette(palette);
-    EXPECT_EQ(edit->numberPart()->palette().color(QPalette::Base), QColor(10, 20, 30));
+    EXPECT_EQ(edit->NumberPart()->palette().color(QPalette::Base), QColor(10, 20, 30));
 }
 
 } // namespace

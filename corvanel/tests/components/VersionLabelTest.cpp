@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/ComponentLoader.h>
 #include "ElfImage.h"
+#include <corvanel/ComponentLoader.h>
 #include <corvanel/Palette.h>
 #include <corvanel/Version.h>
 
@@ -45,7 +45,7 @@ TEST(VersionLabel, unreadableFileLeavesVersionAlone)
         QWidget form;
         auto *label = new TVersionLabel(&form);
         label->setText("Version 6.0.10.158");
-        label->setFileName(path);
+        label->SetFileName(path);
         corvanel::loadComponents(&form);
         EXPECT_EQ(label->text(), "Version ");
     }
@@ -56,7 +56,7 @@ TEST(VersionLabel, versionIsReadOnceAndThenCached)
     QTemporaryDir dir;
     const QString path = writeNotedFile(dir, "noted", "2.5.0.1");
     TVersionLabel label;
-    label.setFileName(path);
+    label.SetFileName(path);
     EXPECT_EQ(label.GetVersion(), "2.5.0.1");
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(label.GetVersion(), "2.5.0.1");
@@ -66,7 +66,7 @@ TEST(VersionLabel, failedReadIsTriedAgain)
 {
     QTemporaryDir dir;
     TVersionLabel label;
-    label.setFileName(dir.filePath("later"));
+    label.SetFileName(dir.filePath("later"));
     EXPECT_EQ(label.GetVersion(), "");
     writeNotedFile(dir, "later", "3.0.0.0");
     EXPECT_EQ(label.GetVersion(), "3.0.0.0");
@@ -76,9 +76,9 @@ TEST(VersionLabel, otherFileIsReadAfresh)
 {
     QTemporaryDir dir;
     TVersionLabel label;
-    label.setFileName(writeNotedFile(dir, "a", "1.0.0.0"));
+    label.SetFileName(writeNotedFile(dir, "a", "1.0.0.0"));
     EXPECT_EQ(label.GetVersion(), "1.0.0.0");
-    label.setFileName(writeNotedFile(dir, "b", "2.0.0.0"));
+    label.SetFileName(writeNotedFile(dir, "b", "2.0.0.0"));
     EXPECT_EQ(label.GetVersion(), "2.0.0.0");
 }
 
@@ -86,7 +86,7 @@ TEST(VersionLabel, firstTranslationNamesTheStringTable)
 {
     QTemporaryDir dir;
     TVersionLabel label;
-    label.setFileName(writeNotedFile(dir, "german", "4.0.0.0", "0C07", "04B0"));
+    label.SetFileName(writeNotedFile(dir, "german", "4.0.0.0", "0C07", "04B0"));
     EXPECT_EQ(label.GetVersion(), "4.0.0.0");
 }
 
@@ -95,7 +95,7 @@ TEST(VersionLabel, longVersionIsShownWhole)
     QTemporaryDir dir;
     const QByteArray version = "1.1.0.0-beta.2+build.20260101.abcdef";
     TVersionLabel label;
-    label.setFileName(writeNotedFile(dir, "long", version));
+    label.SetFileName(writeNotedFile(dir, "long", version));
     EXPECT_EQ(label.GetVersion(), QString(version));
 }
 

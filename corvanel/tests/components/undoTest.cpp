@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/undo.h>
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
+#include <corvanel/undo.h>
 
 #include <QAction>
 #include <QRandomGenerator>
@@ -47,7 +47,7 @@ protected:
         setAction.SetCaption("Undo typing");
         otherAction.SetCaption("Undo delete");
         for (JAction *action : {&setAction, &otherAction}) {
-            action->OnDo = [this, action](JActionData *data, pJActionData made) {
+            action->SetOnDo([this, action](JActionData *data, pJActionData made) {
                 EXPECT_EQ(*made, nullptr);
                 if (storeThenFail)
                     *made = new SetValue(action, -1);
@@ -58,7 +58,7 @@ protected:
                     *made = new SetValue(action, document);
                 document = value;
                 performed << value;
-            };
+            });
         }
         undoAction.setEnabled(false);
     }
@@ -234,13 +234,13 @@ TEST_F(Undo, anOnDoThatCallsDoKeepsTheRecordItPerformsAlive)
     TUndoMultiBuffer multi;
     std::function<void()> reenter;
     int performedAlive = 0;
-    nested.OnDo = [&](JActionData *data, pJActionData made) {
+    nested.SetOnDo([&](JActionData *data, pJActionData made) {
         if (reenter)
             reenter();
         if (living.contains(data))
             ++performedAlive;
         *made = new Tracked(&nested, living);
-    };
+    });
 
     single.Do(&first);
     reenter = [&] { single.Do(&seed); };

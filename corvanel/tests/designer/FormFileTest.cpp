@@ -4,10 +4,10 @@
 // Forms at run time: FormWriter saves the library's widgets by their declared
 // defaults, and QUiLoader, with the Designer plugin on its plugin path, turns
 // form files back into working widgets.
+#include "FormWriter.h"
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/FancyButton.h>
-#include "FormWriter.h"
 #include <corvanel/Jstore.h>
 #include <corvanel/MRUCombo.h>
 #include <corvanel/NumberEdit.h>
@@ -145,7 +145,7 @@ TEST_F(FormWriterTest, widgetsAtTheirDefaultsLeaveTheirDeclaredPropertiesOut)
     EXPECT_EQ(combo.kinds.value("StorageRootKey"), "enum");
 
     EXPECT_FALSE(ui["urlStatic"].has("URL"));
-    EXPECT_FALSE(ui["versionLabel"].has("fileName")); // not for forms
+    EXPECT_FALSE(ui["versionLabel"].has("FileName")); // not for forms
 }
 
 TEST_F(FormWriterTest, changedPropertiesAreWrittenEnumerationsByName)
@@ -211,7 +211,7 @@ TEST_F(FormWriterTest, theControlsOwnPartsAreNotWrittenAsWidgetsOfTheForm)
     form.unit->resize(100, 20);
     form.unit->SetUnit("mm");
     loadComponents(&form.widget); // the unit edit makes its parts
-    ASSERT_NE(form.unit->numberPart(), nullptr);
+    ASSERT_NE(form.unit->NumberPart(), nullptr);
     form.combo->addItem("alpha");
 
     const auto ui = readUi(saved(&form.widget));
@@ -226,7 +226,7 @@ TEST_F(FormWriterTest, theControlsOwnPartsAreNotWrittenAsWidgetsOfTheForm)
     ASSERT_NE(unit, nullptr);
     loadComponents(loaded.get());
     EXPECT_EQ(unit->findChildren<QWidget *>().size(), 2);
-    EXPECT_EQ(unit->unitPart()->text(), "mm");
+    EXPECT_EQ(unit->UnitPart()->text(), "mm");
 }
 
 TEST_F(FormWriterTest, aSavedFormLoadsBackWithEveryValue)
@@ -342,7 +342,7 @@ TEST_F(EveryControl, loadingTheComponentsRunsLoadedOnceForEach)
     auto *combo = child<TMRUCombo>("mruCombo");
     auto *version = child<TVersionLabel>("versionLabel");
     ASSERT_TRUE(unit && combo && version);
-    EXPECT_EQ(unit->numberPart(), nullptr);
+    EXPECT_EQ(unit->NumberPart(), nullptr);
 
     std::vector<const Component *> fromTheFile;
     for (QObject *o : form->findChildren<QObject *>())
@@ -359,10 +359,10 @@ TEST_F(EveryControl, loadingTheComponentsRunsLoadedOnceForEach)
     ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->itemText(0), "alpha");
     EXPECT_EQ(combo->currentText(), "alpha");
-    ASSERT_NE(unit->numberPart(), nullptr);
-    EXPECT_EQ(unit->numberPart()->width(), 70);
+    ASSERT_NE(unit->NumberPart(), nullptr);
+    EXPECT_EQ(unit->NumberPart()->width(), 70);
     EXPECT_FLOAT_EQ(unit->GetValue(), 3.0f);
-    EXPECT_EQ(unit->unitPart()->text(), "mm");
+    EXPECT_EQ(unit->UnitPart()->text(), "mm");
     // The version label shows the program's own version, not the form's.
     EXPECT_TRUE(version->text().startsWith("Version ")) << version->text().toStdString();
     EXPECT_EQ(version->text(), "Version " + version->GetVersion());
@@ -376,7 +376,7 @@ TEST_F(EveryControl, theLoadedControlsWork)
 
     auto *button = child<TFancyButton>("fancyButton");
     int clicks = 0;
-    button->OnClick = [&](QObject *) { ++clicks; };
+    button->SetOnClick([&](QObject *) { ++clicks; });
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(button->Down()); // GroupIndex 1: a click holds it down
@@ -393,12 +393,12 @@ TEST_F(EveryControl, theLoadedControlsWork)
     EXPECT_TRUE(store.contents().contains("\"Count\"=dword:00000003"));
 
     QList<QUrl> opened;
-    const auto previous = TURLStatic::setOpener([&](const QUrl &url) {
+    const auto previous = TURLStatic::SetOpener([&](const QUrl &url) {
         opened << url;
         return true;
     });
     QTest::mousePress(child<TURLStatic>("urlStatic"), Qt::LeftButton, {}, QPoint(5, 5));
-    TURLStatic::setOpener(previous);
+    TURLStatic::SetOpener(previous);
     EXPECT_EQ(opened, QList<QUrl>{QUrl("https://corvanel.example/")});
 
     auto *label = child<TAnimatedLabel>("animatedLabel");

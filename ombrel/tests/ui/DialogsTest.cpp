@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "About.h"
 #include "MainFormFixture.h"
-#include <corvanel/Version.h>
 #include "speed.h"
 
 #include <QApplication>
@@ -212,7 +211,7 @@ TEST_F(AboutBoxTest, helpAboutShowsTheSameBoxEveryTime)
 TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
 {
     QList<QUrl> opened;
-    const auto previous = corvanel::TURLStatic::setOpener([&](const QUrl &url) {
+    const auto previous = corvanel::TURLStatic::SetOpener([&](const QUrl &url) {
         opened.append(url);
         return true;
     });
@@ -224,7 +223,7 @@ TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
         QTest::mouseRelease(about.URLStatic1, Qt::LeftButton);
     });
     ui().HelpAboutItem->trigger();
-    corvanel::TURLStatic::setOpener(previous);
+    corvanel::TURLStatic::SetOpener(previous);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl("https://corvanel.example/"));
     EXPECT_TRUE(stillOpen);
@@ -250,6 +249,6 @@ TEST(GameExecutable, startsWhateverTheCommandLine)
 TEST(GameExecutable, carriesItsVersion)
 {
     corvanel::TVersionLabel label;
-    label.setFileName(OMBREL_EXECUTABLE);
+    label.SetFileName(OMBREL_EXECUTABLE);
     EXPECT_EQ(label.GetVersion(), OMBREL_VERSION_TEXT);
 }

@@ -3,12 +3,34 @@
 //
 // Stores a value through the installed library, reads it back, builds
 // component widgets and shows its own version in a version label; exits 0
-// when all of it works.
+// when all of it works. Every installed header is included, so that each of
+// them compiles on its own terms in a project that is not the library's.
+#include <corvanel/AnimatedLabel.h>
+#include <corvanel/ButtonGlyph.h>
+#include <corvanel/Colors.h>
+#include <corvanel/Component.h>
 #include <corvanel/ComponentLoader.h>
+#include <corvanel/Debug.h>
+#include <corvanel/DeclaredDefaults.h>
+#include <corvanel/Events.h>
+#include <corvanel/Exception.h>
+#include <corvanel/FancyButton.h>
+#include <corvanel/GlyphCache.h>
+#include <corvanel/GlyphList.h>
 #include <corvanel/JMRU.h>
 #include <corvanel/Jstore.h>
+#include <corvanel/LabelCaption.h>
 #include <corvanel/MRUCombo.h>
+#include <corvanel/NumberEdit.h>
+#include <corvanel/Palette.h>
+#include <corvanel/RegistryFormat.h>
+#include <corvanel/TRegistry.h>
+#include <corvanel/URLStatic.h>
+#include <corvanel/UnitEdit.h>
 #include <corvanel/Version.h>
+#include <corvanel/VersionInfo.h>
+#include <corvanel/corvanel_export.h>
+#include <corvanel/undo.h>
 
 #include <QApplication>
 #include <cstdio>
@@ -29,6 +51,11 @@ int main(int argc, char **argv)
     list.SetAutoSave(false);
     list.Add(QStringLiteral("one"));
     corvanel::TMRUCombo combo;
+    // A handler set through the installed header reaches the library's click.
+    corvanel::TFancyButton button;
+    int clicks = 0;
+    button.SetOnClick([&](QObject *) { ++clicks; });
+    button.Click();
 
     QWidget form;
     auto *label = new corvanel::TVersionLabel(&form);
@@ -36,5 +63,5 @@ int main(int argc, char **argv)
     const bool versioned = label->text() == QStringLiteral("Version " CONSUMER_VERSION);
     if (!versioned)
         std::fprintf(stderr, "version label reads \"%s\"\n", qPrintable(label->text()));
-    return stored && versioned && list.GetCount() == 1 && combo.isEditable() ? 0 : 1;
+    return stored && versioned && list.GetCount() == 1 && combo.isEditable() && clicks == 1 ? 0 : 1;
 }
