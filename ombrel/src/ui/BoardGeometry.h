@@ -38,4 +38,43 @@ constexpr int HouseAt(int x, int y) noexcept
     return y < BottomRowY ? 11 - column : column;
 }
 
+// The rows of captured groups: Player 1's below the bottom row, Player 2's
+// above the top row, each as wide as the surface.
+inline constexpr int StoreHeight = 40;
+
+constexpr int StoreTop(int player) noexcept
+{
+    return player == 0 ? 194 : 2;
+}
+
+// The things a player can point at on the board: items 0..11 are the houses,
+// FirstStoreItem + p is player p's row of captured groups.
+inline constexpr int FirstStoreItem = 12;
+inline constexpr int BoardItemCount = 14;
+
+struct ItemBox
+{
+    int x, y, width, height;
+};
+
+constexpr ItemBox ItemBoxOf(int item) noexcept
+{
+    if (item >= FirstStoreItem)
+        return {0, StoreTop(item - FirstStoreItem), SurfaceWidth, StoreHeight};
+    return {HouseLeft(item), HouseTop(item), HouseSize, HouseSize};
+}
+
+// The item drawn under a point, or -1 (the gaps between the rows, the strip
+// right of the houses). Unlike HouseAt, which gives every point a house as a
+// click does, this names only what is drawn there.
+constexpr int ItemAt(int x, int y) noexcept
+{
+    for (int item = 0; item < BoardItemCount; ++item) {
+        const ItemBox box = ItemBoxOf(item);
+        if (x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height)
+            return item;
+    }
+    return -1;
+}
+
 } // namespace ombrel

@@ -3,11 +3,14 @@
 #include "Main.h"
 
 #include "About.h"
+#include "BoardAccessible.h"
 #include "BoardGeometry.h"
+#include "BoardTexts.h"
 #include "HelpWindow.h"
 #include "speed.h"
 #include "ui_Main.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +19,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -23,9 +28,11 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
 
 namespace ombrel {
 
@@ -35,7 +42,6 @@ constexpr int MoveInterval = 220;
 constexpr int FlashInterval = 200;
 constexpr int PumpCheckEvery = 256;
 constexpr qint64 PumpIntervalMs = 10;
-constexpr int TakenTop[2] = {194, 2};
 
 // The controller's texts are looked up in the translations here, and their
 // number filled in after, where the translation put its %1.
@@ -72,14 +78,62 @@ void SetRunning(QTimer &timer, bool running)
 
 QRect TakenRow(int player)
 {
-    return QRect(0, TakenTop[player], SurfaceWidth, BoardPictures::TakenSize);
+    return QRect(0, StoreTop(player), SurfaceWidth, StoreHeight);
+}
+
+QRect HouseCell(int house)
+{
+    return QRect(HouseLeft(house), HouseTop(house), HouseSize, HouseSize);
+}
+
+// Insert and + (main keyboard) add a seed in setup mode, Delete and - take
+// one; the keypad's + and - keep their own meaning (FormKeyUp).
+std::optional<MouseButton> SetupKeyButton(const QKeyEvent &event)
+{
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    switch (event.key()) {
+    case Qt::Key_Insert:
+        return MouseButton::Left;
+    case Qt::Key_Delete:
+        return MouseButton::Right;
+    case Qt::Key_Plus:
+        return keypad ? std::nullopt : std::optional(MouseButton::Left);
+    case Qt::Key_Minus:
+        return keypad ? std::nullopt : std::optional(MouseButton::Right);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<BoardFocus::Direction> ArrowDirection(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return BoardFocus::Direction::Left;
+    case Qt::Key_Right:
+        return BoardFocus::Direction::Right;
+    case Qt::Key_Up:
+        return BoardFocus::Direction::Up;
+    case Qt::Key_Down:
+        return BoardFocus::Direction::Down;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>())
 {
+    BoardAccessible::InstallFactory();
     m_ui->setupUi(this);
+    // Tab or a click gives the board the keyboard.
+    m_ui->PaintBox1->setFocusPolicy(Qt::StrongFocus);
+    // A status text that replaces another is news for a screen reader too.
+    connect(m_ui->StatusLine, &QStatusBar::messageChanged, this, [this] {
+        QAccessibleEvent event(m_ui->StatusLine, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     setWindowIcon(BoardPictures::Icon("ombrel"));
     m_ui->PaintBox1->installEventFilter(this);
@@ -97,6 +151,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_ui->StatusLine->showMessage(
         tr("Ready. Player 1 can play now. Click on a house to start moving."));
     m_ui->StatusLine->setSizeGripEnabled(false);
+    RememberAnnounced();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_aboutBox = new TAboutBox(this);
     m_speedDlg = new TSpeedDlg(this);
@@ -223,7 +278,7 @@ void TMainForm::DrawTakenInto(QPainter &painter, int player)
     const QPixmap picture = m_pictures.Taken(dpr);
     const int count = m_controller->Board().Taken[player];
     for (int k = 0; k < count && BoardPictures::TakenSize * k < SurfaceWidth; ++k)
-        painter.drawPixmap(QPoint(BoardPictures::TakenSize * k, TakenTop[player]), picture);
+        painter.drawPixmap(QPoint(BoardPictures::TakenSize * k, StoreTop(player)), picture);
 }
 
 void TMainForm::PaintBox1Paint()
@@ -262,6 +317,7 @@ template <typename Draw> void TMainForm::DrawCell(const QRect &cell, Draw draw)
         draw(painter);
     }
     Invalidate(cell);
+    AnnounceChanges();
 }
 
 void TMainForm::DrawHouse(int house)
@@ -283,6 +339,7 @@ void TMainForm::DrawTaken(int player)
 void TMainForm::Repaint(bool immediate)
 {
     m_backingValid = false;
+    AnnounceChanges();
     if (immediate) {
         PaintBox1Paint();
         m_ui->PaintBox1->repaint();
@@ -300,11 +357,34 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
                 PaintBox1Paint();
             QPainter painter(m_ui->PaintBox1);
             painter.drawPixmap(0, 0, m_backing);
+            if (FocusMarkShown())
+                DrawFocusMark(painter);
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // A mouse player sees the board as it always was.
+            if (m_focus.MarkShown()) {
+                m_focus.SetMarkShown(false);
+                UpdateFocusCell();
+            }
+            break;
+        case QEvent::MouseButtonRelease:
             PaintBox1MouseUp(static_cast<QMouseEvent *>(event));
             return true;
+        case QEvent::KeyPress:
+            return BoardKeyPress(static_cast<QKeyEvent *>(event));
+        case QEvent::FocusIn:
+            BoardFocusIn(static_cast<QFocusEvent *>(event)->reason());
+            break;
+        case QEvent::FocusOut:
+            UpdateFocusCell();
+            break;
+        case QEvent::ToolTip:
+            BoardToolTip(static_cast<QHelpEvent *>(event));
+            return true;
+        default:
+            break;
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -313,7 +393,188 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 void TMainForm::PaintBox1MouseUp(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    m_controller->BoardClick(ToButton(event->button()), HouseAt(at.x(), at.y()));
+    const int house = HouseAt(at.x(), at.y());
+    // The keyboard goes on from the house last clicked.
+    if (house >= 0)
+        MoveFocusTo(house);
+    m_controller->BoardClick(ToButton(event->button()), house);
+}
+
+bool TMainForm::BoardKeyPress(QKeyEvent *event)
+{
+    if (const auto direction = ArrowDirection(event->key())) {
+        if (!m_focus.MarkShown()) {
+            // The first key only shows where the keyboard is.
+            ShowFocusMark();
+            return true;
+        }
+        BoardFocus moved = m_focus;
+        if (moved.Move(*direction))
+            MoveFocusTo(moved.House());
+        return true;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ShowFocusMark();
+        if (!event->isAutoRepeat())
+            m_controller->BoardClick(MouseButton::Left, m_focus.House());
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // The board may be the window's only focus stop, so Tab may not move
+        // the focus at all: it still shows the mark.
+        ShowFocusMark();
+        return false;
+    default:
+        break;
+    }
+    const auto button = SetupKeyButton(*event);
+    if (!button || !m_controller->SetupMode())
+        return false;
+    ShowFocusMark();
+    m_controller->BoardClick(*button, m_focus.House());
+    return true;
+}
+
+void TMainForm::BoardFocusIn(Qt::FocusReason reason)
+{
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        m_focus.SetMarkShown(true);
+    else if (reason == Qt::MouseFocusReason)
+        m_focus.SetMarkShown(false);
+    UpdateFocusCell();
+    // After Qt's own focus event for the surface, so the house is heard last.
+    QTimer::singleShot(0, this, &TMainForm::AnnounceFocus);
+}
+
+void TMainForm::ShowFocusMark()
+{
+    if (m_focus.MarkShown())
+        return;
+    m_focus.SetMarkShown(true);
+    UpdateFocusCell();
+}
+
+bool TMainForm::FocusMarkShown() const
+{
+    return m_focus.MarkShown() && m_ui->PaintBox1->hasFocus();
+}
+
+void TMainForm::UpdateFocusCell()
+{
+    m_ui->PaintBox1->update(HouseCell(m_focus.House()));
+}
+
+void TMainForm::MoveFocusTo(int house)
+{
+    if (house == m_focus.House())
+        return;
+    UpdateFocusCell();
+    m_focus.SetHouse(house);
+    UpdateFocusCell();
+    AnnounceFocus();
+}
+
+void TMainForm::SetFocusHouse(int house)
+{
+    if (house < 0 || house >= HouseCount)
+        return;
+    MoveFocusTo(house);
+    if (!m_ui->PaintBox1->hasFocus())
+        m_ui->PaintBox1->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::PressHouse(int house)
+{
+    if (house < 0 || house >= HouseCount)
+        return;
+    MoveFocusTo(house);
+    QTimer::singleShot(0, this,
+                       [this, house] { m_controller->BoardClick(MouseButton::Left, house); });
+}
+
+// Two rings, dark outside and light inside (the palette's text and base
+// colours), read on the orange and the yellow oval and on the panel alike.
+// Even pen widths on whole-pixel rectangles keep the straight edges sharp at
+// every whole device pixel ratio; the painter scales with the surface.
+void TMainForm::DrawFocusMark(QPainter &painter) const
+{
+    const QRect cell = HouseCell(m_focus.House());
+    const QPalette &colours = m_ui->PaintBox1->palette();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colours.color(QPalette::WindowText), 4));
+    painter.drawRoundedRect(QRectF(cell).adjusted(3, 3, -3, -3), 10, 10);
+    painter.setPen(QPen(colours.color(QPalette::Base), 2));
+    painter.drawRoundedRect(QRectF(cell).adjusted(6, 6, -6, -6), 7, 7);
+    painter.restore();
+}
+
+QString TMainForm::ItemText(int item) const
+{
+    const TBoard &board = m_controller->Board();
+    if (item < FirstStoreItem)
+        return BoardTexts::HouseName(OwnerOf(board, item), board.Seeds[item]);
+    const int player = item - FirstStoreItem;
+    return BoardTexts::StoreName(player, board.Taken[player]);
+}
+
+void TMainForm::BoardToolTip(QHelpEvent *event)
+{
+    const int item = ItemAt(event->pos().x(), event->pos().y());
+    if (item < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return;
+    }
+    const ItemBox box = ItemBoxOf(item);
+    QToolTip::showText(event->globalPos(), ItemText(item), m_ui->PaintBox1,
+                       QRect(box.x, box.y, box.width, box.height));
+}
+
+void TMainForm::RememberAnnounced()
+{
+    const TBoard &board = m_controller->Board();
+    for (int h = 0; h < HouseCount; ++h) {
+        m_heardSeeds[h] = board.Seeds[h];
+        m_heardOwners[h] = OwnerOf(board, h);
+    }
+    m_heardTaken = {board.Taken[0], board.Taken[1]};
+}
+
+// The flash draws the picked house as if empty for a moment; its count has
+// not changed, so a screen reader hears nothing of it.
+void TMainForm::AnnounceChanges()
+{
+    if (!m_controller)
+        return; // the controller is drawing its first board
+    if (m_controller->FlashTimerEnabled())
+        return;
+    const TBoard &board = m_controller->Board();
+    QWidget *surface = m_ui->PaintBox1;
+    auto nameChanged = [surface](int item) {
+        QAccessibleEvent event(surface, QAccessible::NameChanged);
+        event.setChild(item);
+        QAccessible::updateAccessibility(&event);
+    };
+    for (int h = 0; h < HouseCount; ++h)
+        if (m_heardSeeds[h] != board.Seeds[h] || m_heardOwners[h] != OwnerOf(board, h))
+            nameChanged(h);
+    for (int p = 0; p < 2; ++p)
+        if (m_heardTaken[p] != board.Taken[p])
+            nameChanged(FirstStoreItem + p);
+    RememberAnnounced();
+}
+
+void TMainForm::AnnounceFocus()
+{
+    if (!m_ui->PaintBox1->hasFocus())
+        return;
+    QAccessibleEvent event(m_ui->PaintBox1, QAccessible::Focus);
+    event.setChild(m_focus.House());
+    QAccessible::updateAccessibility(&event);
 }
 
 void TMainForm::keyReleaseEvent(QKeyEvent *event)

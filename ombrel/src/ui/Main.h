@@ -6,6 +6,8 @@
 // owns the game controller and is its view; every handler is a thin call into
 // the controller, every GameView call a thin change of the widgets.
 
+#include "BoardAccess.h"
+#include "BoardFocus.h"
 #include "BoardPictures.h"
 #include "GameController.h"
 #include "GameView.h"
@@ -16,11 +18,13 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 class QActionGroup;
 class QDialog;
+class QHelpEvent;
 class QToolButton;
 
 namespace Ui {
@@ -33,7 +37,7 @@ class HelpWindow;
 class TAboutBox;
 class TSpeedDlg;
 
-class TMainForm : public QMainWindow, public GameView
+class TMainForm : public QMainWindow, public GameView, public BoardAccess
 {
     Q_OBJECT
 
@@ -79,6 +83,16 @@ public:
     void SetSetupMark(bool on) override;
     void PumpMessages() override;
 
+    // BoardAccess
+    QWidget *BoardSurface() const override { return PaintBox(); }
+    const TBoard &BoardState() const override { return m_controller->Board(); }
+    int FocusHouse() const override { return m_focus.House(); }
+    void SetFocusHouse(int house) override;
+    void PressHouse(int house) override;
+    // Whether the keyboard's mark is drawn (the board has focus and a key
+    // was used since the last click).
+    bool FocusMarkShown() const;
+
 public slots:
     void NewGameExecute() { m_controller->NewGameExecute(); }
     void MoveTimerTimer() { m_controller->MoveTimerTimer(); }
@@ -118,6 +132,20 @@ private:
     static int ShowModal(QDialog &dialog);
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
+    // Keyboard play, the focus mark and the tooltips of the board.
+    bool BoardKeyPress(QKeyEvent *event);
+    void BoardFocusIn(Qt::FocusReason reason);
+    void ShowFocusMark();
+    void MoveFocusTo(int house);
+    void DrawFocusMark(QPainter &painter) const;
+    void UpdateFocusCell();
+    void BoardToolTip(QHelpEvent *event);
+    QString ItemText(int item) const;
+    // Tells assistive technology which houses and stores changed their name
+    // (count or owner) since the last call, and where the keyboard's house is.
+    void AnnounceChanges();
+    void AnnounceFocus();
+    void RememberAnnounced();
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     std::unique_ptr<GameController> m_controller;
@@ -135,6 +163,11 @@ private:
     QString m_helpFile = HelpFilePath();
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
+    BoardFocus m_focus;
+    // The counts and owners assistive technology was last told of.
+    std::array<int, 12> m_heardSeeds{};
+    std::array<int, 12> m_heardOwners{};
+    std::array<int, 2> m_heardTaken{};
 };
 
 } // namespace ombrel
