@@ -40,7 +40,7 @@
         <translation>Bitte warten Sie, bis der laufende Zug oder Tipp vorbei ist.</translation>
     </message>
     <message>
-        <source>You don't own this house!</source>
+        <source>You don&apos;t own this house!</source>
         <translation>Diese Mulde gehört Ihnen nicht!</translation>
     </message>
     <message>
@@ -298,6 +298,45 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::BoardTexts</name>
+    <message numerus="yes">
+        <source>Player %1&apos;s house, seeds: %n</source>
+        <comment>a house and its seed count</comment>
+        <translation>
+            <numerusform>Mulde von Spieler %1, %n Samen</numerusform>
+            <numerusform>Mulde von Spieler %1, %n Samen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Player %1&apos;s captured groups: %n</source>
+        <comment>a store and its count of groups of four seeds</comment>
+        <translation>
+            <numerusform>Gewonnene Gruppen von Spieler %1: %n</numerusform>
+            <numerusform>Gewonnene Gruppen von Spieler %1: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>House %1, top row, column %2 from the left</source>
+        <translation>Mulde %1, obere Reihe, Spalte %2 von links</translation>
+    </message>
+    <message>
+        <source>House %1, bottom row, column %2 from the left</source>
+        <translation>Mulde %1, untere Reihe, Spalte %2 von links</translation>
+    </message>
+    <message>
+        <source>Each group is four seeds, shown below the board</source>
+        <translation>Jede Gruppe sind vier Samen, unter dem Brett gezeigt</translation>
+    </message>
+    <message>
+        <source>Each group is four seeds, shown above the board</source>
+        <translation>Jede Gruppe sind vier Samen, über dem Brett gezeigt</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,11 @@
     <name>GameText</name>
     <message>
         <source>The computer is thinking...</source>
-        <translation>L'ordinateur réfléchit...</translation>
+        <translation>L&apos;ordinateur réfléchit...</translation>
     </message>
     <message>
         <source>The computer is playing...</source>
-        <translation>L'ordinateur joue...</translation>
+        <translation>L&apos;ordinateur joue...</translation>
     </message>
     <message>
         <source>Player %1 is playing...</source>
@@ -29,23 +29,23 @@
     </message>
     <message>
         <source>Click left or right to modify seeds. Press + or - to modify houses</source>
-        <translation>Clic gauche ou droit : graines. Touche + ou - : cases</translation>
+        <translation>Clic gauche ou droit&#xa0;: graines. Touche + ou -&#xa0;: cases</translation>
     </message>
     <message>
         <source>The other player is still playing. Please wait.</source>
-        <translation>L'autre joueur n'a pas fini de jouer. Veuillez patienter.</translation>
+        <translation>L&apos;autre joueur n&apos;a pas fini de jouer. Veuillez patienter.</translation>
     </message>
     <message>
         <source>Please wait until the current move or hint is over.</source>
         <translation>Veuillez attendre la fin du coup ou du conseil en cours.</translation>
     </message>
     <message>
-        <source>You don't own this house!</source>
-        <translation>Cette case ne vous appartient pas !</translation>
+        <source>You don&apos;t own this house!</source>
+        <translation>Cette case ne vous appartient pas&#xa0;!</translation>
     </message>
     <message>
         <source>This house is empty!</source>
-        <translation>Cette case est vide !</translation>
+        <translation>Cette case est vide&#xa0;!</translation>
     </message>
     <message>
         <source>Game over. Player 1 wins all the houses.</source>
@@ -57,19 +57,19 @@
     </message>
     <message>
         <source>Game over. Continue?</source>
-        <translation>Manche terminée. Continuer ?</translation>
+        <translation>Manche terminée. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>The computer can not play. Continue?</source>
-        <translation>L'ordinateur ne peut pas jouer. Continuer ?</translation>
+        <translation>L&apos;ordinateur ne peut pas jouer. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>No best start found somehow</source>
-        <translation>Aucun meilleur coup n'a été trouvé.</translation>
+        <translation>Aucun meilleur coup n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>This sowing would never end, so it was stopped after 500 seeds. The seeds still in hand were laid into the house the sowing had reached.</source>
-        <translation>Ce semis ne se serait jamais terminé ; il a donc été arrêté après 500 graines. Les graines encore en main ont été déposées dans la case que le semis avait atteinte.</translation>
+        <translation>Ce semis ne se serait jamais terminé&#xa0;; il a donc été arrêté après 500 graines. Les graines encore en main ont été déposées dans la case que le semis avait atteinte.</translation>
     </message>
     <message>
         <source>Ombrel</source>
@@ -84,18 +84,18 @@
     <name>OmbrelApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>Une erreur inattendue s'est produite.</translation>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About Ombrel</source>
-        <translation>À propos d'Ombrel</translation>
+        <translation>À propos d&apos;Ombrel</translation>
     </message>
     <message>
         <source>Ombrel is free software: you may use, share and change it free of charge.</source>
-        <translation>Ombrel est un logiciel libre : vous pouvez l'utiliser, le partager et le modifier gratuitement.</translation>
+        <translation>Ombrel est un logiciel libre&#xa0;: vous pouvez l&apos;utiliser, le partager et le modifier gratuitement.</translation>
     </message>
     <message>
         <source>Visit the Corvanel homepage</source>
@@ -210,15 +210,15 @@
     </message>
     <message>
         <source>Get online help</source>
-        <translation>Afficher l'aide</translation>
+        <translation>Afficher l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Animation speed...</source>
-        <translation>&amp;Vitesse de l'animation...</translation>
+        <translation>&amp;Vitesse de l&apos;animation...</translation>
     </message>
     <message>
         <source>Set animation speed</source>
-        <translation>Régler la vitesse de l'animation</translation>
+        <translation>Régler la vitesse de l&apos;animation</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Let the computer play from this position</source>
-        <translation>Laisser l'ordinateur jouer à partir de cette position</translation>
+        <translation>Laisser l&apos;ordinateur jouer à partir de cette position</translation>
     </message>
     <message>
         <source>&amp;Turn</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Let the other player move first</source>
-        <translation>Laisser l'autre joueur commencer</translation>
+        <translation>Laisser l&apos;autre joueur commencer</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Exit this application</source>
-        <translation>Quitter l'application</translation>
+        <translation>Quitter l&apos;application</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -301,10 +301,49 @@
     </message>
 </context>
 <context>
+    <name>ombrel::BoardTexts</name>
+    <message numerus="yes">
+        <source>Player %1&apos;s house, seeds: %n</source>
+        <comment>a house and its seed count</comment>
+        <translation>
+            <numerusform>Case du joueur %1, %n graine</numerusform>
+            <numerusform>Case du joueur %1, %n graines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Player %1&apos;s captured groups: %n</source>
+        <comment>a store and its count of groups of four seeds</comment>
+        <translation>
+            <numerusform>Groupes pris par le joueur %1&#xa0;: %n</numerusform>
+            <numerusform>Groupes pris par le joueur %1&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>House %1, top row, column %2 from the left</source>
+        <translation>Case %1, rangée du haut, colonne %2 en partant de la gauche</translation>
+    </message>
+    <message>
+        <source>House %1, bottom row, column %2 from the left</source>
+        <translation>Case %1, rangée du bas, colonne %2 en partant de la gauche</translation>
+    </message>
+    <message>
+        <source>Each group is four seeds, shown below the board</source>
+        <translation>Chaque groupe compte quatre graines, montrées sous le plateau</translation>
+    </message>
+    <message>
+        <source>Each group is four seeds, shown above the board</source>
+        <translation>Chaque groupe compte quatre graines, montrées au-dessus du plateau</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>ombrel::HelpWindow</name>
     <message>
         <source>Ombrel Help</source>
-        <translation>Aide d'Ombrel</translation>
+        <translation>Aide d&apos;Ombrel</translation>
     </message>
     <message>
         <source>Back</source>
@@ -339,7 +378,7 @@
     </message>
     <message>
         <source>The help file ombrel.html could not be found.</source>
-        <translation>Le fichier d'aide ombrel.html est introuvable.</translation>
+        <translation>Le fichier d&apos;aide ombrel.html est introuvable.</translation>
     </message>
     <message>
         <source>Error</source>
