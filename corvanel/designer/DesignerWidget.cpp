@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "DesignerWidget.h"
 
-#include <corvanel/Component.h>
 #include "DesignerPlugin.h"
+#include <corvanel/Component.h>
 
 #include <QFile>
 #include <QIcon>

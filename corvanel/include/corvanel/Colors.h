@@ -30,7 +30,10 @@ inline constexpr TColor clBtnHighlight = 0x80000014;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 
-constexpr bool isSystemColor(TColor c) noexcept { return (c & 0x80000000u) != 0; }
+constexpr bool isSystemColor(TColor c) noexcept
+{
+    return (c & 0x80000000u) != 0;
+}
 
 // The palette colour standing for system colour `index` (the low byte of a
 // system TColor): button face is QPalette::Button, shadow Dark, highlight

@@ -6,8 +6,7 @@ namespace corvanel {
 
 Exception::Exception(QString message)
     : m_message(std::move(message)), m_utf8(m_message.toStdString())
-{
-}
+{}
 
 const char *Exception::what() const noexcept
 {

@@ -19,9 +19,8 @@ std::vector<PaletteEntry> &registry()
 void Palette::add(PaletteEntry entry)
 {
     auto &entries = registry();
-    auto it = std::find_if(entries.begin(), entries.end(), [&](const PaletteEntry &e) {
-        return e.className == entry.className;
-    });
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const PaletteEntry &e) { return e.className == entry.className; });
     if (it != entries.end())
         *it = std::move(entry);
     else

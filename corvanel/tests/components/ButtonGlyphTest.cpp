@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/ButtonGlyph.h>
 #include "ButtonTestArt.h"
+#include <corvanel/ButtonGlyph.h>
 #include <corvanel/GlyphCache.h>
 #include <corvanel/GlyphList.h>
 

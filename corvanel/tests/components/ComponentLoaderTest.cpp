@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/ComponentLoader.h>
 #include <corvanel/Component.h>
+#include <corvanel/ComponentLoader.h>
 
 #include <QStringList>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/Jstore.h>
 #include <corvanel/Component.h>
 #include <corvanel/Exception.h>
+#include <corvanel/Jstore.h>
 
 #include "TempRegistry.h"
 

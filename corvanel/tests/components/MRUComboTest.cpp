@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/MRUCombo.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
+#include <corvanel/MRUCombo.h>
 #include <corvanel/Palette.h>
 #include <corvanel/RegistryFormat.h>
 

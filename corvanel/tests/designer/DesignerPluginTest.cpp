@@ -87,9 +87,12 @@ const std::map<QString, Expected> &expectedWidgets()
 {
     static const std::map<QString, Expected> widgets{
         {"corvanel::TMRUCombo", {"Corvanel", "corvanel/MRUCombo.h", "mruCombo", "QComboBox"}},
-        {"corvanel::TFancyButton", {"Corvanel 2", "corvanel/FancyButton.h", "fancyButton", "QWidget"}},
-        {"corvanel::TAnimatedLabel", {"Corvanel 2", "corvanel/AnimatedLabel.h", "animatedLabel", "QLabel"}},
-        {"corvanel::TNumberEdit", {"Corvanel 2", "corvanel/NumberEdit.h", "numberEdit", "QLineEdit"}},
+        {"corvanel::TFancyButton",
+         {"Corvanel 2", "corvanel/FancyButton.h", "fancyButton", "QWidget"}},
+        {"corvanel::TAnimatedLabel",
+         {"Corvanel 2", "corvanel/AnimatedLabel.h", "animatedLabel", "QLabel"}},
+        {"corvanel::TNumberEdit",
+         {"Corvanel 2", "corvanel/NumberEdit.h", "numberEdit", "QLineEdit"}},
         {"corvanel::TUnitEdit", {"Corvanel 2", "corvanel/UnitEdit.h", "unitEdit", "QWidget"}},
         {"corvanel::TVersionLabel", {"Corvanel 2", "corvanel/Version.h", "versionLabel", "QLabel"}},
         {"corvanel::TURLStatic", {"Corvanel 2", "corvanel/URLStatic.h", "urlStatic", "QLabel"}},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/VersionInfo.h>
 #include "ElfImage.h"
+#include <corvanel/VersionInfo.h>
 
 #include <QBuffer>
 #include <QFile>

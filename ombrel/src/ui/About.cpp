@@ -3,8 +3,8 @@
 #include "About.h"
 
 #include "BoardPictures.h"
-#include <corvanel/ComponentLoader.h>
 #include "ui_About.h"
+#include <corvanel/ComponentLoader.h>
 
 #include <QLayout>
 

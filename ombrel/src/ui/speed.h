@@ -36,7 +36,6 @@ public:
     void SetSpeed(int value);
     int GetSpeed() const;
 
-
 public slots:
     void TrackBar1Change(int position);
 

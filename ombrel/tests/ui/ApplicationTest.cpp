@@ -5,8 +5,8 @@
 // is shown in a message box with its message, and the event loop goes on.
 // This suite has its own main() because it needs the game's application
 // object instead of a plain QApplication.
-#include <corvanel/Exception.h>
 #include "OmbrelApplication.h"
+#include <corvanel/Exception.h>
 
 #include <QMessageBox>
 #include <QTest>

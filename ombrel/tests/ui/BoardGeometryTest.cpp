@@ -42,7 +42,11 @@ TEST(BoardGeometry, eachHouseCellMapsBackToItsHouse)
 
 TEST(BoardGeometry, releasesOutsideTheSurfaceSelectNoHouse)
 {
-    for (const auto &[x, y] : {std::pair{-1, 10}, {10, -1}, {SurfaceWidth, 10}, {10, SurfaceHeight},
-                              {-100000, 100000}, {1 << 30, 1 << 30}})
+    for (const auto &[x, y] : {std::pair{-1, 10},
+                               {10, -1},
+                               {SurfaceWidth, 10},
+                               {10, SurfaceHeight},
+                               {-100000, 100000},
+                               {1 << 30, 1 << 30}})
         EXPECT_EQ(HouseAt(x, y), -1) << x << "," << y;
 }

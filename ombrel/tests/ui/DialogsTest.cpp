@@ -55,7 +55,10 @@ protected:
         ui().SpeedAction->trigger();
         return seen;
     }
-    static void pressOk(TSpeedDlg &dialog) { QTest::mouseClick(ombrel::test::SpeedParts(dialog).OK, Qt::LeftButton); }
+    static void pressOk(TSpeedDlg &dialog)
+    {
+        QTest::mouseClick(ombrel::test::SpeedParts(dialog).OK, Qt::LeftButton);
+    }
     static void pressCancel(TSpeedDlg &dialog)
     {
         QTest::mouseClick(ombrel::test::SpeedParts(dialog).Cancel, Qt::LeftButton);
@@ -79,7 +82,8 @@ TEST(SpeedDlgForm, numberFollowsTheBarAndStaysInRange)
 {
     TSpeedDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Set speed");
-    EXPECT_TRUE(ombrel::test::SpeedParts(dialog).TrackBar1->toolTip().isEmpty()); // the bar has no hint
+    EXPECT_TRUE(
+        ombrel::test::SpeedParts(dialog).TrackBar1->toolTip().isEmpty()); // the bar has no hint
     EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->pageStep(), 20);
     EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->tickInterval(), 5);
     EXPECT_EQ(ombrel::test::SpeedParts(dialog).TrackBar1->tickPosition(), QSlider::TicksBelow);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "RecordingView.h"
 #include "MainFormFixture.h"
+#include "RecordingView.h"
 
 #include <QMouseEvent>
 #include <QStatusTipEvent>

@@ -52,8 +52,7 @@ struct MainParts
           SpeedAction(Part<QAction>(w, "SpeedAction")),
           HelpContents(Part<QAction>(w, "HelpContents")),
           HelpAboutItem(Part<QAction>(w, "HelpAboutItem"))
-    {
-    }
+    {}
     QMenuBar *MainMenu;
     QMenu *FileMenu, *EditItem, *OptionsMenu, *HelpMenu;
     QToolBar *ToolBar1;
@@ -69,8 +68,7 @@ struct SpeedParts
     explicit SpeedParts(const QObject &w)
         : TrackBar1(Part<QSlider>(w, "TrackBar1")), Label1(Part<QLabel>(w, "Label1")),
           OK(Part<QPushButton>(w, "OK")), Cancel(Part<QPushButton>(w, "Cancel"))
-    {
-    }
+    {}
     QSlider *TrackBar1;
     QLabel *Label1;
     QPushButton *OK, *Cancel;
@@ -80,13 +78,11 @@ struct AboutParts
 {
     explicit AboutParts(const QObject &w)
         : Panel1(Part<QFrame>(w, "Panel1")), ProgramIcon(Part<QLabel>(w, "ProgramIcon")),
-          ProductName(Part<QLabel>(w, "ProductName")),
-          NoticeLabel(Part<QLabel>(w, "NoticeLabel")),
+          ProductName(Part<QLabel>(w, "ProductName")), NoticeLabel(Part<QLabel>(w, "NoticeLabel")),
           VersionLabel1(Part<corvanel::TVersionLabel>(w, "VersionLabel1")),
           URLStatic1(Part<corvanel::TURLStatic>(w, "URLStatic1")),
           OKButton(Part<QPushButton>(w, "OKButton"))
-    {
-    }
+    {}
     QFrame *Panel1;
     QLabel *ProgramIcon, *ProductName, *NoticeLabel;
     corvanel::TVersionLabel *VersionLabel1;
