@@ -17,12 +17,14 @@ set(files_corvanel_dev include/corvanel/Jstore.h include/corvanel/corvanel_expor
     ${LIBDIR}/cmake/Corvanel/CorvanelConfigVersion.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelTargets.cmake ${LIBDIR}/cmake/Corvanel/PackageNote.cmake
     share/doc/libcorvanel-dev/copyright)
-set(files_corvanel_tools bin/corvanel-reg share/doc/corvanel-tools/copyright)
+set(files_corvanel_tools bin/corvanel-reg share/man/man1/corvanel-reg.1.gz
+    share/doc/corvanel-tools/copyright)
 set(files_corvanel_designer ${PLUGIN_DIR}/libcorvanel_designer.so
     share/doc/corvanel-designer-plugin/copyright)
 set(files_ombrel bin/ombrel bin/ombrel-engine share/ombrel/help/ombrel.html
     share/applications/${app}.desktop share/metainfo/${app}.metainfo.xml
-    share/icons/hicolor/scalable/apps/ombrel.svg share/doc/ombrel/copyright)
+    share/icons/hicolor/scalable/apps/ombrel.svg share/doc/ombrel/copyright
+    share/man/man6/ombrel.6.gz share/man/man6/ombrel-engine.6.gz)
 foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
     list(APPEND files_ombrel share/icons/hicolor/${size}x${size}/apps/ombrel.png)
 endforeach()
