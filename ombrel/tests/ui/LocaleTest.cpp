@@ -6,6 +6,7 @@
 // it is shown at the window's fixed size.
 
 #include "About.h"
+#include "BoardTexts.h"
 #include "GameText.h"
 #include "HelpWindow.h"
 #include "Main.h"
@@ -176,6 +177,29 @@ TEST_P(Localised, everyTextOfTheGameIsTranslated)
             EXPECT_TRUE(Translated(text).contains("2")) << text.Source();
         }
     }
+}
+
+TEST_P(Localised, theBoardsNamesAndTooltipsAreTranslated)
+{
+    const auto texts = [] {
+        QStringList all{BoardTexts::BoardName(), BoardTexts::StoreDescription(0),
+                        BoardTexts::StoreDescription(1)};
+        for (int count : {1, 9})
+            all << BoardTexts::HouseName(0, count) << BoardTexts::StoreName(1, count);
+        for (int house : {0, 11})
+            all << BoardTexts::HouseDescription(house);
+        return all;
+    };
+    const QStringList translated = texts();
+    Translations::Install(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList source = texts();
+    ASSERT_EQ(source.size(), translated.size());
+    for (qsizetype i = 0; i < source.size(); ++i)
+        EXPECT_NE(translated[i], source[i]) << source[i].toStdString() << " is still English";
+    // The counts and the player are filled into the sentence.
+    Translations::Install(*qApp, QLocale(GetParam()));
+    EXPECT_TRUE(BoardTexts::HouseName(1, 9).contains("9"));
+    EXPECT_TRUE(BoardTexts::HouseName(1, 9).contains("2"));
 }
 
 TEST_P(Localised, everyStatusTextFitsTheStatusLine)
