@@ -152,6 +152,7 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS)
             -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
             -DPLUGIN_DIR=${plugin_dir}
             "-DCOMPONENTS=${corvanel_components};ombrel"
+            -DSANITIZE=${OMBREL_SANITIZE}
             -P ${CMAKE_CURRENT_LIST_DIR}/InstallTest.cmake)
     set_tests_properties(ombrel_install PROPERTIES TIMEOUT 300 LABELS "packaging")
 endif()
