@@ -180,13 +180,16 @@ private:
             return;
         }
         const QString inner = line.mid(1, close - 1);
-        if (inner.startsWith(QLatin1Char('-'))) {
-            error(lineNo, QStringLiteral("removing keys is not supported"));
-            return;
-        }
         const QStringList segments = inner.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
         if (segments.isEmpty()) {
             error(lineNo, QStringLiteral("empty key name"));
+            return;
+        }
+        // "[-Key]" removes a key in the registry's own files. Tested after the
+        // split, so that "[\-Key]", which is written back as "[-Key]", is
+        // refused too.
+        if (segments.first().startsWith(QLatin1Char('-'))) {
+            error(lineNo, QStringLiteral("removing keys is not supported"));
             return;
         }
         if (!std::all_of(segments.begin(), segments.end(),

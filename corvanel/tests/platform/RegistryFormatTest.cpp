@@ -109,6 +109,23 @@ TEST(RegistryFormat, skipsAndReportsDamagedLinesKeepingTheRest)
     EXPECT_EQ(*find(keys, "HKEY_CURRENT_USER\\B", "fine"), RegistryValue::fromString("yes"));
 }
 
+// "[-Key]" would remove a key in the registry's own files; a section that
+// only becomes one once its leading backslash is dropped must not be read as
+// a key that is then written back as such a line (found by the fuzzer).
+TEST(RegistryFormat, refusesKeyRemovalsAlsoBehindALeadingBackslash)
+{
+    const QByteArray text = "REGEDIT4\n\n[\\-RU]\n\"Count\"=dword:00000001\n"
+                            "[-HKEY_CURRENT_USER\\Gone]\n[HKEY_CURRENT_USER\\-Sub]\n";
+    QStringList errors;
+    const QList<RegistryFileKey> keys = RegistryFormat::parse(text, &errors);
+    EXPECT_EQ(errors.size(), 3) << errors.join('\n').toStdString(); // two sections, one orphan
+    ASSERT_EQ(keys.size(), 1);
+    EXPECT_EQ(keys.first().path, "HKEY_CURRENT_USER\\-Sub"); // a subkey may start with '-'
+    QStringList again;
+    RegistryFormat::parse(RegistryFormat::serialize(keys), &again);
+    EXPECT_TRUE(again.isEmpty()) << again.join('\n').toStdString();
+}
+
 // Cutting a file anywhere must never produce a wrong value, and must keep
 // every value whose line was complete.
 TEST(RegistryFormat, aTruncatedFileKeepsItsCompleteValuesAndInventsNothing)
