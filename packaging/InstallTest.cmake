@@ -7,11 +7,12 @@
 # installed game (offscreen) and makes sure it finds its manual and version and
 # that no binary names a path of the build machine.
 # cmake -DBUILD_DIR=… -DSOURCE_DIR=… -DWORK_DIR=… -DVERSION=… -DLIBDIR=… -DPLUGIN_DIR=…
-#       -DCOMPONENTS=… [-DSANITIZE=ON] -P InstallTest.cmake
+#       -DSOVERSION=… -DCOMPONENTS=… [-DSANITIZE=ON] -P InstallTest.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(app example.corvanel.Ombrel)
-set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.2 share/doc/libcorvanel2/copyright)
+set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.${SOVERSION}
+    share/doc/libcorvanel${SOVERSION}/copyright)
 set(files_corvanel_dev include/corvanel/Jstore.h include/corvanel/corvanel_export.h
     ${LIBDIR}/libcorvanel.so ${LIBDIR}/cmake/Corvanel/CorvanelConfig.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelConfigVersion.cmake

@@ -3,8 +3,9 @@
 #
 # Makes the Debian packages of BUILD_DIR and runs lintian on each: an error
 # fails the test, warnings are printed. Then checks that each package holds
-# the files it promises.
-# cmake -DBUILD_DIR=… -DPACKAGES=name;… -P PackageTest.cmake
+# the files it promises, and that every library its files need comes with it
+# or with a package it depends on.
+# cmake -DBUILD_DIR=… -DPACKAGES=name;… -DSOVERSION=n -P PackageTest.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(dir "${BUILD_DIR}/packages")
@@ -13,7 +14,7 @@ foreach(set IN ITEMS corvanel ombrel)
     run(cpack-${set} cpack --config "${BUILD_DIR}/CPackConfig-${set}.cmake")
 endforeach()
 
-set(promised_libcorvanel2 "libcorvanel\\.so\\.2")
+set(promised_libcorvanel${SOVERSION} "libcorvanel\\.so\\.${SOVERSION}")
 set(promised_libcorvanel-dev "include/corvanel/Jstore\\.h")
 set(promised_corvanel-tools "bin/corvanel-reg")
 set(promised_corvanel-designer-plugin "designer/libcorvanel_designer\\.so")
@@ -35,4 +36,8 @@ foreach(package IN LISTS PACKAGES)
     if(NOT output MATCHES "${promised_${package}}")
         message(FATAL_ERROR "${package} lacks ${promised_${package}}:\n${output}")
     endif()
+    list(APPEND debs "${deb}")
 endforeach()
+
+run(libraries "${CMAKE_CURRENT_LIST_DIR}/check-package-libraries" ${debs})
+message(STATUS "${output}")

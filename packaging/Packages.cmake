@@ -47,7 +47,12 @@ function(ombrel_package_set name version components)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-    # The packages' own libraries are found in the staging folders.
+    # Programs built against one release run with every later one of the
+    # same SOVERSION (the ABI promise), so the shlibs ask for ">=".
+    set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+    # dpkg-shlibdeps finds the library of this build here, but a library
+    # outside any installed package gives no dependency: the packages that
+    # link it name the runtime package themselves (`needs_runtime` below).
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/corvanel/src)
     foreach(var IN ITEMS NAME SECTION DEPENDS DESCRIPTION CONTROL_EXTRA SHLIBDEPS)
         foreach(component IN LISTS components)
@@ -68,6 +73,8 @@ get_directory_property(lib_version DIRECTORY corvanel DEFINITION Corvanel_VERSIO
 get_directory_property(lib_soversion DIRECTORY corvanel DEFINITION CORVANEL_SOVERSION)
 get_directory_property(game_version DIRECTORY ombrel DEFINITION Ombrel_VERSION)
 set(runtime libcorvanel${lib_soversion})
+# What every package whose programs or plugins link the library depends on.
+set(needs_runtime "${runtime} (>= ${lib_version})")
 
 if(OMBREL_WITH_QT)
     set(package_corvanel_runtime_NAME ${runtime})
@@ -99,6 +106,7 @@ if(OMBREL_WITH_QT)
 
     set(package_corvanel_tools_NAME corvanel-tools)
     set(package_corvanel_tools_SECTION utils)
+    set(package_corvanel_tools_DEPENDS "${needs_runtime}")
     set(package_corvanel_tools_DESCRIPTION
         "command-line tool for the Corvanel registry store\n"
         "corvanel-reg queries, adds, deletes, exports and imports the values that\n"
@@ -107,6 +115,7 @@ if(OMBREL_WITH_QT)
 
     set(package_corvanel_designer_NAME corvanel-designer-plugin)
     set(package_corvanel_designer_SECTION devel)
+    set(package_corvanel_designer_DEPENDS "${needs_runtime}")
     set(package_corvanel_designer_DESCRIPTION
         "Qt Designer plugin for the Corvanel controls\n"
         "Offers the Corvanel controls and the MRU combo box in Qt Designer's widget\n"
@@ -127,6 +136,7 @@ if(OMBREL_WITH_QT)
 
     set(package_ombrel_NAME ombrel)
     set(package_ombrel_SECTION games)
+    set(package_ombrel_DEPENDS "${needs_runtime}")
     set(package_ombrel_DESCRIPTION
         "board game of the mancala family\n"
         "Ombrel is a sowing game for two players: sow the seeds of your houses\n"
@@ -150,6 +160,7 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS)
             -DWORK_DIR=${CMAKE_BINARY_DIR}/install-test
             -DVERSION=${game_version}
             -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+            -DSOVERSION=${lib_soversion}
             -DPLUGIN_DIR=${plugin_dir}
             "-DCOMPONENTS=${corvanel_components};ombrel"
             -DSANITIZE=${OMBREL_SANITIZE}
@@ -166,6 +177,7 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS AND NOT OMBREL_SANITIZE)
     endforeach()
     add_test(NAME ombrel_packages
         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} "-DPACKAGES=${packages};ombrel"
+            -DSOVERSION=${lib_soversion}
             -P ${CMAKE_CURRENT_LIST_DIR}/PackageTest.cmake)
     set_tests_properties(ombrel_packages PROPERTIES TIMEOUT 600 LABELS "packaging")
 endif()

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -141,17 +145,54 @@ TEST(OmbrelEngine, deepestAllowedDepthIsAccepted)
     EXPECT_EQ(r.status, 0) << r.out;
 }
 
-// A run of some seconds shows "game k of n" on a terminal's stderr (through
-// a pipe, as in the other tests, stderr carries errors only).
-TEST(OmbrelEngine, longSelfplayShowsProgressOnATerminal)
+// Whether this system can give a program a terminal: containers without
+// /dev/ptmx or devpts have none, and script(1) fails there.
+std::string noTerminalReason()
 {
-    const char *games = "selfplay --level1 6 --level2 6 --games 7 --seed 3";
     if (std::system("command -v script >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "no script(1) to give the engine a terminal";
-    const EngineRun terminal =
-        run("script -qec '" + std::string(OMBREL_ENGINE) + " " + games + " >/dev/null' /dev/null");
-    EXPECT_EQ(terminal.status, 0);
-    EXPECT_NE(terminal.out.find(" of 7"), std::string::npos) << terminal.out;
+        return "no script(1) to give the engine a terminal";
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0)
+        return std::string("no pseudo-terminal: ") + std::strerror(errno);
+    const bool usable = grantpt(master) == 0 && unlockpt(master) == 0;
+    close(master);
+    if (!usable)
+        return "the pseudo-terminal could not be set up";
+    return {};
+}
+
+// Runs the engine with stderr on a terminal and stdout thrown away; what the
+// terminal showed comes back as the output.
+EngineRun onATerminal(const std::string &args)
+{
+    return run("script -qec '" + std::string(OMBREL_ENGINE) + " " + args +
+               " >/dev/null' /dev/null");
+}
+
+// Several games show "game k of n" on a terminal's stderr before each game,
+// however fast they are played; one game, or a pipe, shows nothing.
+TEST(OmbrelEngine, selfplayShowsProgressOnATerminalForSeveralGames)
+{
+    const std::string reason = noTerminalReason();
+    if (!reason.empty())
+        GTEST_SKIP() << reason;
+    const EngineRun several = onATerminal("selfplay --level1 2 --level2 2 --games 3 --seed 3");
+    EXPECT_EQ(several.status, 0);
+    for (const char *shown : {"game 1 of 3", "game 2 of 3", "game 3 of 3"})
+        EXPECT_NE(several.out.find(shown), std::string::npos) << several.out;
+
+    const EngineRun one = onATerminal("selfplay --level1 2 --level2 2 --games 1");
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.out.find(" of 1"), std::string::npos) << one.out;
+}
+
+TEST(OmbrelEngine, selfplayThroughAPipeShowsNoProgress)
+{
+    // stderr into the pipe, stdout away.
+    const EngineRun r = run("(" + std::string(OMBREL_ENGINE) +
+                            " selfplay --level1 2 --level2 2 --games 3 --seed 3 2>&1 >/dev/null)");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
 }
 
 } // namespace

@@ -241,7 +241,7 @@ TEST(GameExecutable, startsWhateverTheCommandLine)
          {QStringList{"--bogus", "--check"}, QStringList{"-x", "file.txt", "--check"}}) {
         QProcess game;
         game.start(OMBREL_EXECUTABLE, arguments);
-        ASSERT_TRUE(game.waitForFinished(30000));
+        ASSERT_TRUE(game.waitForFinished(300000));
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(game.exitCode(), 0) << arguments.join(' ').toStdString();
         EXPECT_TRUE(game.readAllStandardOutput().contains("version: "));

@@ -51,9 +51,9 @@ Commands (each prints one JSON object on stdout):
                                 2 Easy, 3 Medium, 4 Difficult, 5 Very Difficult,
                                 6 Extremely Difficult
               --games N         games to play, 1-1000 (default 1); a game takes up to
-                                about a second at the highest levels, and when the
-                                run takes long, progress is shown on stderr if it
-                                is a terminal
+                                about a second at the highest levels; with more
+                                than one game, "game k of n" is shown on stderr
+                                before each game when stderr is a terminal
               --seed S          seed of the tie-breaking generator (default 1)
             A game still running after 200 rounds, or a round after 2000
             moves, is reported as unfinished.
@@ -288,37 +288,32 @@ int readLevel(const Options &o, const char *name)
     return int(level);
 }
 
-// "game k of n" on stderr, once a second after the first two, and only when
-// stderr is a terminal (a pipe or a log gets nothing but errors).
+// "game k of n" on stderr before each game of a run of several, and only
+// when stderr is a terminal (a pipe or a log gets nothing but errors). The
+// rule depends on the run alone, not on how fast the machine plays.
 class Progress
 {
 public:
-    explicit Progress(long total) : m_total(total), m_enabled(isatty(fileno(stderr)) != 0) {}
+    explicit Progress(long total)
+        : m_total(total), m_enabled(total > 1 && isatty(fileno(stderr)) != 0)
+    {}
 
     void Show(long done)
     {
         if (!m_enabled)
             return;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - m_start < std::chrono::seconds(2) || now - m_last < std::chrono::seconds(1))
-            return;
-        m_last = now;
-        m_shown = true;
         std::fprintf(stderr, "\rombrel-engine: game %ld of %ld", done + 1, m_total);
         std::fflush(stderr);
     }
     void Done()
     {
-        if (m_shown)
+        if (m_enabled)
             std::fputs("\n", stderr);
     }
 
 private:
     long m_total;
     bool m_enabled;
-    bool m_shown = false;
-    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point m_last = m_start;
 };
 
 int runSelfPlay(int argc, char **argv)
