@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#pragma once
+
+// Why a game file could not be read or written, and where. The window shows
+// the text in the player's language by the code (the English source is
+// Source(), with %1 for the value and %2 for the detail); tools print English().
+
+#include <string>
+
+namespace ombrel {
+
+class GameFileError
+{
+public:
+    enum class Code
+    {
+        None,
+        // the file as a whole
+        CannotOpen,  // detail: the system's reason
+        NotAFile,    // a folder, a device or a pipe
+        ReadFailed,  // detail: the system's reason
+        TooLarge,    // %1: the size bound in bytes
+        WriteFailed, // detail: the system's reason
+        // the text
+        LineTooLong,    // %1: the line length bound
+        BadCharacter,   // a byte that no game file holds
+        NotAGameFile,   // the first line is not "ombrel-game 1"
+        NewerVersion,   // %1: the format version found
+        ExpectedHeader, // detail: the word the header line starts with
+        BadDate,
+        BadPlayer,
+        TwoComputers,
+        BadStart,
+        NumberOutOfRange, // %1: the number
+        UnknownLine,
+        ExpectedFirstRound,
+        WrongRoundNumber, // %1: the round number expected
+        TooManyEntries,   // %1: the bound on moves, turns and rounds
+        Truncated,        // the file ends before its "end" line
+        TextAfterEnd,
+        // the game
+        NotToMove,    // %1: the player's number
+        NotOwner,     // %1: the house
+        EmptyHouse,   // %1: the house
+        RoundNotOver, // a round line while the round goes on
+        RoundOver,    // a move or turn after the round ended, without a round line
+    };
+
+    GameFileError() = default;
+    GameFileError(Code code, int line, long value = 0, std::string detail = {})
+        : m_code(code), m_line(line), m_value(value), m_detail(std::move(detail))
+    {}
+
+    Code code() const noexcept { return m_code; }
+    // The line of the file, from 1; 0 when the file as a whole is at fault.
+    int line() const noexcept { return m_line; }
+    long value() const noexcept { return m_value; }
+    const std::string &detail() const noexcept { return m_detail; }
+    explicit operator bool() const noexcept { return m_code != Code::None; }
+
+    // The English sentence for the code, with %1 for the value and %2 for the
+    // detail; the window translates it and prefixes the line.
+    static const char *Source(Code code) noexcept;
+    // "Line 12: House 7 is empty." or, for the whole file, the sentence alone.
+    std::string English() const;
+
+    friend bool operator==(const GameFileError &, const GameFileError &) = default;
+
+private:
+    Code m_code = Code::None;
+    int m_line = 0;
+    long m_value = 0;
+    std::string m_detail;
+};
+
+} // namespace ombrel
