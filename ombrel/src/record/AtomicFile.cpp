@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -75,10 +76,27 @@ void SyncFolder(const std::string &path)
     ::close(fd);
 }
 
+// A link is followed, so that the file it names is replaced and the link stays.
+std::string Target(const std::string &path)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char *resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
 } // namespace
 
-std::string AtomicFile::Write(const std::string &path, std::string_view data)
+std::string AtomicFile::Write(const std::string &linkOrPath, std::string_view data)
 {
+    const std::string path = Target(linkOrPath);
     std::string temporary;
     const int fd = CreateTemporary(path, temporary);
     if (fd < 0)

@@ -18,6 +18,7 @@ public:
     // Writes `data` to `path`; returns "" on success, else the system's reason
     // (the old file, if any, is then as it was and no temporary file is left).
     // A file replaced keeps its permissions; a new one gets 0666 less the umask.
+    // A symbolic link is followed: the file it names is replaced.
     static std::string Write(const std::string &path, std::string_view data);
 };
 

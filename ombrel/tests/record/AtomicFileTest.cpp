@@ -89,6 +89,17 @@ TEST_F(AtomicFileTest, aFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(Files(), 1u);
 }
 
+TEST_F(AtomicFileTest, aLinkStaysALinkToTheNewContent)
+{
+    const std::string real = (folder / "real.ombrel").string();
+    std::ofstream(real) << "old";
+    fs::create_symlink(real, path);
+    ASSERT_EQ(AtomicFile::Write(path, "new"), "");
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(Content(), "new");
+    EXPECT_EQ(Files(), 2u);
+}
+
 TEST_F(AtomicFileTest, aMissingFolderIsReported)
 {
     EXPECT_NE(AtomicFile::Write((folder / "no" / "game.ombrel").string(), "x"), "");
