@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-// Why a game file could not be read or written, and where. The window shows
-// the text in the player's language by the code (the English source is
-// Source(), with %1 for the value and %2 for the detail); tools print English().
+// Why a game file could not be read or written, and where. Tools print
+// English(); the window shows the same in the player's language: it looks
+// Source() up in its translations (context GameFileError::Context), fills its
+// %1 with Argument(), and, for a line, puts both into LineSource() (%1 the
+// line, %2 the sentence).
 
 #include <string>
 
@@ -27,7 +29,7 @@ public:
         BadCharacter,   // a byte that no game file holds
         NotAGameFile,   // the first line is not "ombrel-game 1"
         NewerVersion,   // %1: the format version found
-        ExpectedHeader, // detail: the word the header line starts with
+        ExpectedHeader, // detail: the word the line was expected to start with
         BadDate,
         BadPlayer,
         TwoComputers,
@@ -59,9 +61,14 @@ public:
     const std::string &detail() const noexcept { return m_detail; }
     explicit operator bool() const noexcept { return m_code != Code::None; }
 
-    // The English sentence for the code, with %1 for the value and %2 for the
-    // detail; the window translates it and prefixes the line.
+    static constexpr int CodeCount = int(Code::RoundOver) + 1;
+    static constexpr const char *Context = "GameFileError";
+    // The English sentence for the code, with %1 where Argument() goes.
     static const char *Source(Code code) noexcept;
+    // "Line %1: %2": the line, and the sentence.
+    static const char *LineSource() noexcept;
+    // What fills the sentence's %1: the detail when there is one, else the value.
+    std::string Argument() const;
     // "Line 12: House 7 is empty." or, for the whole file, the sentence alone.
     std::string English() const;
 
