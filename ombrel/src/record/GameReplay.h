@@ -44,6 +44,11 @@ public:
     const std::vector<ReplayStep> &Steps() const noexcept { return m_steps; }
     // The position after the last entry replayed.
     const TBoard &Final() const noexcept { return m_final; }
+    // The position after entry `i` (what the move list shows for it).
+    const TBoard &After(std::size_t i) const noexcept
+    {
+        return i + 1 < m_steps.size() ? m_steps[i + 1].Before : m_final;
+    }
     // The last move ended a round that the record does not continue (the
     // answer No to "Continue?": the board stays empty).
     bool RoundOver() const noexcept { return m_roundOver; }

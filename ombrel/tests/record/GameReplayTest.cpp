@@ -31,6 +31,8 @@ TEST(GameReplay, replayedPositionsAreThePositionsOfThePlayedGame)
         ExpectSamePosition(replay.Steps()[i].Before, game.Before[i]);
     }
     ExpectSamePosition(replay.Final(), game.Final);
+    ExpectSamePosition(replay.After(game.Before.size() - 1), game.Final);
+    ExpectSamePosition(replay.After(0), game.Before[1]);
     EXPECT_GT(replay.Rounds(), 1);
 }
 
