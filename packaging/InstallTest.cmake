@@ -24,6 +24,7 @@ set(files_corvanel_designer ${PLUGIN_DIR}/libcorvanel_designer.so
     share/doc/corvanel-designer-plugin/copyright)
 set(files_ombrel bin/ombrel bin/ombrel-engine share/ombrel/help/ombrel.html
     share/applications/${app}.desktop share/metainfo/${app}.metainfo.xml
+    share/mime/packages/${app}.xml
     share/icons/hicolor/scalable/apps/ombrel.svg share/doc/ombrel/copyright
     share/man/man6/ombrel.6.gz share/man/man6/ombrel-engine.6.gz)
 foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
@@ -59,6 +60,15 @@ find_program(APPSTREAMCLI appstreamcli REQUIRED)
 run(metainfo "${APPSTREAMCLI}" validate --no-net "${prefix}/share/metainfo/${app}.metainfo.xml")
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 run(desktop-entry "${DESKTOP_FILE_VALIDATE}" "${prefix}/share/applications/${app}.desktop")
+# The MIME database built from the installed package knows the game files
+# (update-mime-database warns on stderr about faults it skips).
+find_program(UPDATE_MIME_DATABASE update-mime-database REQUIRED)
+execute_process(COMMAND "${UPDATE_MIME_DATABASE}" "${prefix}/share/mime"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR err MATCHES "[Ee]rror|[Ww]arning|[Uu]nknown"
+   OR NOT EXISTS "${prefix}/share/mime/application/x-ombrel-game.xml")
+    message(FATAL_ERROR "the MIME type of game files does not install (${rc}):\n${out}\n${err}")
+endif()
 
 # The manual must be found next to the installed game, not in the build tree.
 run(start "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0

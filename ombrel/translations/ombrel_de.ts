@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>GameFileError</name>
+    <message>
+        <source>No error.</source>
+        <translation>Kein Fehler.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1.</source>
+        <translation>Die Datei konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Das ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1.</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than a game file can be (%1 bytes).</source>
+        <translation>Die Datei ist größer, als eine Spieldatei sein kann (%1 Byte).</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1. The file on disk was not changed.</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1. Die Datei auf der Festplatte blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 characters.</source>
+        <translation>Die Zeile ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The line holds a character that a game file does not use.</source>
+        <translation>Die Zeile enthält ein Zeichen, das in keiner Spieldatei vorkommt.</translation>
+    </message>
+    <message>
+        <source>This is not an Ombrel game file.</source>
+        <translation>Das ist keine Ombrel-Spieldatei.</translation>
+    </message>
+    <message>
+        <source>The file was written in format %1, which this version of Ombrel cannot read.</source>
+        <translation>Die Datei wurde im Format %1 geschrieben, das diese Version von Ombrel nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>A line starting with &quot;%1&quot; was expected here.</source>
+        <translation>Hier wurde eine Zeile erwartet, die mit „%1“ beginnt.</translation>
+    </message>
+    <message>
+        <source>The date is not a date like 2026-12-09T10:03:02Z.</source>
+        <translation>Das Datum ist kein Datum wie 2026-12-09T10:03:02Z.</translation>
+    </message>
+    <message>
+        <source>A player is &quot;human&quot; or &quot;computer&quot; with a level from &quot;easy&quot; to &quot;extremely-difficult&quot;.</source>
+        <translation>Ein Spieler ist „human“ oder „computer“ mit einer Stärke von „easy“ bis „extremely-difficult“.</translation>
+    </message>
+    <message>
+        <source>Only one of the players can be the computer.</source>
+        <translation>Nur einer der Spieler kann der Computer sein.</translation>
+    </message>
+    <message>
+        <source>The starting position is not written as &quot;start houses N seeds ... stores A B mover P opener P&quot;.</source>
+        <translation>Die Anfangsstellung ist nicht als „start houses N seeds ... stores A B mover P opener P“ geschrieben.</translation>
+    </message>
+    <message>
+        <source>The number %1 is out of range here.</source>
+        <translation>Die Zahl %1 liegt hier außerhalb des erlaubten Bereichs.</translation>
+    </message>
+    <message>
+        <source>This line is neither a move, &quot;turn&quot;, &quot;round&quot; nor &quot;end&quot;.</source>
+        <translation>Diese Zeile ist weder ein Zug noch „turn“, „round“ oder „end“.</translation>
+    </message>
+    <message>
+        <source>The moves must start with the line &quot;round 1&quot;.</source>
+        <translation>Die Züge müssen mit der Zeile „round 1“ beginnen.</translation>
+    </message>
+    <message>
+        <source>This should be round %1.</source>
+        <translation>Hier sollte Runde %1 stehen.</translation>
+    </message>
+    <message>
+        <source>The game has more than %1 moves, turns and rounds.</source>
+        <translation>Das Spiel hat mehr als %1 Züge, Wechsel und Runden.</translation>
+    </message>
+    <message>
+        <source>The file ends too early: its last line &quot;end&quot; is missing.</source>
+        <translation>Die Datei endet zu früh: Ihre letzte Zeile „end“ fehlt.</translation>
+    </message>
+    <message>
+        <source>There is text after the line &quot;end&quot;.</source>
+        <translation>Nach der Zeile „end“ steht noch Text.</translation>
+    </message>
+    <message>
+        <source>Player %1 is not to move here.</source>
+        <translation>Spieler %1 ist hier nicht am Zug.</translation>
+    </message>
+    <message>
+        <source>House %1 does not belong to the player to move.</source>
+        <translation>Mulde %1 gehört nicht dem Spieler am Zug.</translation>
+    </message>
+    <message>
+        <source>House %1 is empty.</source>
+        <translation>Mulde %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>A new round cannot start here: the round is not over.</source>
+        <translation>Hier kann keine neue Runde beginnen: Die Runde ist nicht vorbei.</translation>
+    </message>
+    <message>
+        <source>The round is over here: the next line must start the next round.</source>
+        <translation>Die Runde ist hier vorbei: Die nächste Zeile muss die nächste Runde beginnen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>The computer is thinking...</source>

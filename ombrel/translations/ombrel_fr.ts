@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>GameFileError</name>
+    <message>
+        <source>No error.</source>
+        <translation>Aucune erreur.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1.</source>
+        <translation>Le fichier n&apos;a pas pu être ouvert&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>This is not a file.</source>
+        <translation>Ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1.</source>
+        <translation>Le fichier n&apos;a pas pu être lu&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than a game file can be (%1 bytes).</source>
+        <translation>Le fichier est plus grand qu&apos;un fichier de partie ne peut l&apos;être (%1 octets).</translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1. The file on disk was not changed.</source>
+        <translation>La partie n&apos;a pas pu être enregistrée&#xa0;: %1. Le fichier sur le disque n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 characters.</source>
+        <translation>La ligne dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The line holds a character that a game file does not use.</source>
+        <translation>La ligne contient un caractère qu&apos;un fichier de partie n&apos;utilise pas.</translation>
+    </message>
+    <message>
+        <source>This is not an Ombrel game file.</source>
+        <translation>Ce n&apos;est pas un fichier de partie d&apos;Ombrel.</translation>
+    </message>
+    <message>
+        <source>The file was written in format %1, which this version of Ombrel cannot read.</source>
+        <translation>Le fichier a été écrit au format %1, que cette version d&apos;Ombrel ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>A line starting with &quot;%1&quot; was expected here.</source>
+        <translation>Une ligne commençant par «&#xa0;%1&#xa0;» était attendue ici.</translation>
+    </message>
+    <message>
+        <source>The date is not a date like 2026-12-09T10:03:02Z.</source>
+        <translation>La date n&apos;est pas une date comme 2026-12-09T10:03:02Z.</translation>
+    </message>
+    <message>
+        <source>A player is &quot;human&quot; or &quot;computer&quot; with a level from &quot;easy&quot; to &quot;extremely-difficult&quot;.</source>
+        <translation>Un joueur est «&#xa0;human&#xa0;» ou «&#xa0;computer&#xa0;» avec un niveau de «&#xa0;easy&#xa0;» à «&#xa0;extremely-difficult&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Only one of the players can be the computer.</source>
+        <translation>Un seul des joueurs peut être l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>The starting position is not written as &quot;start houses N seeds ... stores A B mover P opener P&quot;.</source>
+        <translation>La position de départ n&apos;est pas écrite sous la forme «&#xa0;start houses N seeds ... stores A B mover P opener P&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The number %1 is out of range here.</source>
+        <translation>Le nombre %1 sort ici de son domaine.</translation>
+    </message>
+    <message>
+        <source>This line is neither a move, &quot;turn&quot;, &quot;round&quot; nor &quot;end&quot;.</source>
+        <translation>Cette ligne n&apos;est ni un coup, ni «&#xa0;turn&#xa0;», ni «&#xa0;round&#xa0;», ni «&#xa0;end&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The moves must start with the line &quot;round 1&quot;.</source>
+        <translation>Les coups doivent commencer par la ligne «&#xa0;round 1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This should be round %1.</source>
+        <translation>Il devrait s&apos;agir de la manche %1.</translation>
+    </message>
+    <message>
+        <source>The game has more than %1 moves, turns and rounds.</source>
+        <translation>La partie compte plus de %1 coups, changements de trait et manches.</translation>
+    </message>
+    <message>
+        <source>The file ends too early: its last line &quot;end&quot; is missing.</source>
+        <translation>Le fichier s&apos;arrête trop tôt&#xa0;: sa dernière ligne «&#xa0;end&#xa0;» manque.</translation>
+    </message>
+    <message>
+        <source>There is text after the line &quot;end&quot;.</source>
+        <translation>Il y a du texte après la ligne «&#xa0;end&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Player %1 is not to move here.</source>
+        <translation>Le joueur %1 n&apos;a pas le trait ici.</translation>
+    </message>
+    <message>
+        <source>House %1 does not belong to the player to move.</source>
+        <translation>La case %1 n&apos;appartient pas au joueur qui a le trait.</translation>
+    </message>
+    <message>
+        <source>House %1 is empty.</source>
+        <translation>La case %1 est vide.</translation>
+    </message>
+    <message>
+        <source>A new round cannot start here: the round is not over.</source>
+        <translation>Une nouvelle manche ne peut pas commencer ici&#xa0;: la manche n&apos;est pas finie.</translation>
+    </message>
+    <message>
+        <source>The round is over here: the next line must start the next round.</source>
+        <translation>La manche est finie ici&#xa0;: la ligne suivante doit commencer la manche suivante.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>The computer is thinking...</source>

@@ -3,7 +3,10 @@
 #include "HelpWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLocale>
 #include <QPalette>
 #include <QStyle>
 #include <QTextBrowser>
@@ -82,9 +85,21 @@ void HelpWindow::Retranslate()
     m_home->setToolTip(tr("Back to the start of the manual"));
 }
 
+QString HelpWindow::ManualFor(const QString &file, const QLocale &locale)
+{
+    const QString language = QLocale::languageToCode(locale.language());
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return file;
+    const QFileInfo english(file);
+    const QString translated = english.dir().filePath(english.completeBaseName() + '_' + language +
+                                                      '.' + english.suffix());
+    return QFileInfo::exists(translated) ? translated : file;
+}
+
 void HelpWindow::Open(const QString &file)
 {
-    m_browser->setSource(QUrl::fromLocalFile(file));
+    // The default locale is the language the program's texts were installed for.
+    m_browser->setSource(QUrl::fromLocalFile(ManualFor(file, QLocale())));
 }
 
 QString HelpWindow::StyleFor(const QPalette &palette)

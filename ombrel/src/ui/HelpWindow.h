@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+class QLocale;
 class QTextBrowser;
 class QToolBar;
 class QUrl;
@@ -22,8 +23,13 @@ class HelpWindow : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // Opens the manual at `file` (a local HTML file) and keeps it as home.
+    // Opens the manual at `file` (a local HTML file), in the program's
+    // language when it is translated (see ManualFor), and keeps it as home.
     void Open(const QString &file);
+    // The manual in `locale`'s language beside the English `file`
+    // ("ombrel_de.html" beside "ombrel.html"), or `file` itself when there is
+    // none.
+    static QString ManualFor(const QString &file, const QLocale &locale);
     QTextBrowser *Browser() const noexcept { return m_browser; }
 
     // The style sheet for the manual in `palette`'s colours.

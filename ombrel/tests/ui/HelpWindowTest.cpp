@@ -142,6 +142,45 @@ TEST_F(HelpWindowTest, theManualTakesItsColoursFromThePalette)
     EXPECT_FALSE(ManualText().contains(QRegularExpression("color:|bgcolor=")));
 }
 
+// The German and French manuals lie beside the English one, with the same
+// pictures and the same sections.
+TEST(HelpTranslations, everyManualHasTheSamePicturesAndSections)
+{
+    const QString english = TMainForm::HelpFilePath();
+    const QString text = ManualText();
+    for (const QLocale::Language language : {QLocale::German, QLocale::French}) {
+        const QString path = HelpWindow::ManualFor(english, QLocale(language));
+        ASSERT_NE(path, english);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString translated = QString::fromUtf8(file.readAll());
+        for (const char *pattern : {"<img src=\"([^\"]+)\"", "href=\"#(\\w+)\"", "name=\"(\\w+)\""})
+            EXPECT_EQ(Matches(translated, pattern), Matches(text, pattern))
+                << path.toStdString() << " " << pattern;
+        EXPECT_TRUE(translated.contains("ombrel-game 1")) << path.toStdString();
+    }
+}
+
+TEST(HelpTranslations, aLanguageWithoutAManualFallsBackToEnglish)
+{
+    const QString english = TMainForm::HelpFilePath();
+    EXPECT_EQ(HelpWindow::ManualFor(english, QLocale(QLocale::English)), english);
+    EXPECT_EQ(HelpWindow::ManualFor(english, QLocale(QLocale::Spanish)), english);
+    EXPECT_TRUE(HelpWindow::ManualFor(english, QLocale(QLocale::German, QLocale::Switzerland))
+                    .endsWith("/ombrel_de.html"));
+}
+
+TEST(HelpTranslations, theWindowOpensTheManualInTheProgramsLanguage)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    HelpWindow help;
+    help.Open(TMainForm::HelpFilePath());
+    QLocale::setDefault(before);
+    EXPECT_TRUE(help.Browser()->source().path().endsWith("/ombrel_fr.html"));
+    EXPECT_EQ(help.Browser()->documentTitle(), QString::fromUtf8("Aide d’Ombrel"));
+}
+
 TEST(HelpStyle, lightAndDarkPalettesGiveReadableHeadings)
 {
     for (const bool dark : {false, true}) {

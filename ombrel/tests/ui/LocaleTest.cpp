@@ -7,6 +7,7 @@
 
 #include "About.h"
 #include "BoardTexts.h"
+#include "GameFileError.h"
 #include "GameText.h"
 #include "HelpWindow.h"
 #include "Main.h"
@@ -177,6 +178,21 @@ TEST_P(Localised, everyTextOfTheGameIsTranslated)
             EXPECT_TRUE(Translated(text).contains("2")) << text.Source();
         }
     }
+}
+
+// What a damaged game file is refused with, and the line it names.
+TEST_P(Localised, everyFaultOfAGameFileIsTranslated)
+{
+    for (int i = 1; i < GameFileError::CodeCount; ++i) {
+        const char *source = GameFileError::Source(GameFileError::Code(i));
+        const QString translated = QCoreApplication::translate(GameFileError::Context, source);
+        EXPECT_NE(translated.toStdString(), source);
+        EXPECT_EQ(translated.contains("%1"), QByteArray(source).contains("%1")) << source;
+    }
+    const QString line =
+        QCoreApplication::translate(GameFileError::Context, GameFileError::LineSource());
+    EXPECT_NE(line.toStdString(), GameFileError::LineSource());
+    EXPECT_TRUE(line.contains("%1") && line.contains("%2")) << line.toStdString();
 }
 
 TEST_P(Localised, theBoardsNamesAndTooltipsAreTranslated)
