@@ -518,7 +518,9 @@ void TFancyButton::DrawDesignOutline(QPainter &painter) const
 
 void TFancyButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && d->state != fbsDisabled) {
+    // While designing, the pointer changes nothing: a form file must not
+    // depend on where it was.
+    if (event->button() == Qt::LeftButton && d->state != fbsDisabled && !isDesigning()) {
         if (!d->down) {
             ChangeState(fbsDown);
             update();
@@ -541,7 +543,7 @@ void TFancyButton::mouseMoveEvent(QMouseEvent *event)
             ChangeState(state);
             update();
         }
-    } else if (!d->mouseInside) {
+    } else if (!d->mouseInside && !isDesigning()) {
         UpdateTracking(event->globalPosition().toPoint());
     }
     if (d->onMouseMove)
@@ -557,8 +559,8 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
     QPointer<TFancyButton> self(this);
     if (d->pressing) {
         const bool inside = Inside(pos);
-        // Only a left release over the button is a click: a press dragged
-        // off is the way to take it back, so it neither clicks nor closes.
+        // Only a left release over the button is a click. Every release that
+        // ends a press sets the dialog's result, also one dragged off.
         const bool click = button == Qt::LeftButton && inside;
         // OnClick sees Down and State as they were before the release.
         if (click)
@@ -580,8 +582,7 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
                 ChangeState(fbsExclusive);
             repaint();
         }
-        if (click)
-            ApplyModalResult();
+        ApplyModalResult();
         if (!self)
             return;
         UpdateTracking(globalPos);
@@ -611,7 +612,7 @@ void TFancyButton::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TFancyButton::UpdateTracking(QPoint globalPos)
 {
-    if (d->state == fbsDisabled)
+    if (d->state == fbsDisabled || isDesigning())
         return;
     const bool over = QApplication::widgetAt(globalPos) == this;
     if (over == d->mouseInside)
@@ -634,7 +635,7 @@ void TFancyButton::leaveEvent(QEvent *)
 
 void TFancyButton::CMMouseEnter()
 {
-    if (d->mouseInside || d->state == fbsDisabled || QWidget::mouseGrabber())
+    if (d->mouseInside || d->state == fbsDisabled || QWidget::mouseGrabber() || isDesigning())
         return;
     d->mouseInside = true;
     repaint();
