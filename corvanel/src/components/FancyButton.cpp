@@ -243,8 +243,7 @@ void TFancyButton::SetNumGlyphs(int numGlyphs)
 
 void TFancyButton::TakeCellSize()
 {
-    const QImage &source = d->glyph->Source();
-    d->sizeHint = QSize(source.width() / d->glyph->NumGlyphs(), source.height());
+    d->sizeHint = d->glyph->CellSize();
     resize(d->sizeHint);
     updateGeometry();
 }

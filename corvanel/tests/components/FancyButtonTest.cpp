@@ -243,6 +243,30 @@ TEST_F(FancyButtonTest, glyphStaysSharpAtDevicePixelRatioTwo)
     }
 }
 
+// A 2x bitmap of 240 × 48 pixels holds five cells of 24 × 24 logical pixels:
+// the button takes that size and shows each bitmap pixel as one device pixel.
+TEST_F(FancyButtonTest, glyphOfPixelRatioTwoKeepsItsLogicalSizeAndEveryPixel)
+{
+    QImage strip = cellStrip(5, 48);
+    strip.setDevicePixelRatio(2);
+    TFancyButton *b = button(10);
+    b->SetGlyph(QPixmap::fromImage(strip));
+    EXPECT_EQ(b->GetNumGlyphs(), 5);
+    EXPECT_EQ(b->size(), QSize(24, 24));
+    EXPECT_EQ(b->sizeHint(), QSize(24, 24));
+    const QImage image = rendered(*b, 2);
+    ASSERT_EQ(image.size(), QSize(48, 48));
+    const QImage cell = strip.copy(96, 0, 48, 48); // resting look: cell 2
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            const QRgb pixel = rgb(cell.pixel(x, y));
+            ASSERT_EQ(rgb(image.pixel(x, y)),
+                      pixel == rgb(olive) ? rgb(qRgb(255, 255, 255)) : pixel)
+                << x << "," << y;
+        }
+    EXPECT_EQ(rgb(rendered(*b).pixel(12, 12)), rgb(cellColors[2]));
+}
+
 TEST_F(FancyButtonTest, disabledStateDisablesTheWidgetAndShowsTheDisabledLook)
 {
     TFancyButton *b = button(10, 5);
