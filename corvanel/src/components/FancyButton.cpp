@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/FancyButton.h>
 
+#include "FancyButtonAccessible.h"
 #include <corvanel/ButtonGlyph.h>
 #include <corvanel/Palette.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace corvanel {
@@ -81,14 +84,32 @@ struct TFancyButton::Private
 
 TFancyButton::TFancyButton(QWidget *parent) : QWidget(parent), d(new Private)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&FancyButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setGeometry(0, 0, 23, 22);
     setMouseTracking(true);
     // Enter and Escape only reach a focused button; it takes focus like a
-    // push button but draws no focus mark.
+    // push button and shows it with the style's focus mark.
     setFocusPolicy(Qt::StrongFocus);
     setForegroundRole(QPalette::ButtonText);
     d->glyph->SetPalette(palette());
     d->glyph->SetOnChange([this](TButtonGlyph *) { OnGlyphChange(); });
+    connect(this, &TFancyButton::CaptionChanged, this, [this] {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
+    const auto announceState = [this] {
+        QAccessible::State changed;
+        changed.pressed = true;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    };
+    connect(this, &TFancyButton::StateChanged, this, announceState);
+    connect(this, &TFancyButton::DownChanged, this, announceState);
 }
 
 TFancyButton::~TFancyButton() = default;
@@ -425,6 +446,19 @@ void TFancyButton::Click()
         emit clicked();
 }
 
+void TFancyButton::Press()
+{
+    if (d->state == fbsDisabled || !isEnabled())
+        return;
+    QPointer<TFancyButton> self(this);
+    Click();
+    if (!self)
+        return;
+    if (d->groupIndex != 0)
+        SetDown(!d->down);
+    ApplyModalResult();
+}
+
 void TFancyButton::Loaded()
 {
     d->glyph->StateImage(d->state, false);
@@ -502,6 +536,13 @@ void TFancyButton::Paint()
     d->glyph->DrawFace(painter, client, offset, d->caption, look, d->textShadowColor, bidiFlags);
     if (isDesigning() && d->glyph->Source().isNull() && d->caption.isEmpty())
         DrawDesignOutline(painter);
+    if (hasFocus() && !isDesigning()) {
+        // The style decides when (as a rule after keyboard navigation).
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void TFancyButton::DrawDesignOutline(QPainter &painter) const

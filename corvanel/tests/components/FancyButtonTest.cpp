@@ -7,10 +7,12 @@
 #include <corvanel/GlyphList.h>
 #include <corvanel/Palette.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QMouseEvent>
 #include <QTest>
@@ -497,6 +499,58 @@ TEST_F(FancyButtonTest, acceleratorOfTheCaptionClicks)
     EXPECT_EQ(clicks[b], 1);
     b->SetState(fbsDisabled);
     QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(clicks[b], 1);
+}
+
+// The button is a Tab stop, so a keyboard user who reaches it must see where
+// the focus is.
+TEST_F(FancyButtonTest, tabReachesTheButtonAndShowsAFocusMark)
+{
+    auto *before = new QLineEdit(&form);
+    before->move(100, 60);
+    TFancyButton *b = button(10, 3);
+    QWidget::setTabOrder(before, b);
+    show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QImage unfocused = rendered(*b);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(b->hasFocus());
+    EXPECT_NE(rendered(*b), unfocused);
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(clicks[b], 1);
+}
+
+// --- assistive technology ---
+
+TEST_F(FancyButtonTest, assistiveTechnologySeesANamedButtonThatCanBePressed)
+{
+    TFancyButton *b = button(10, 3);
+    b->SetCaption("&Go && see");
+    b->SetGroupIndex(1);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(b);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), "Go & see");
+    EXPECT_TRUE(face->state().focusable);
+    EXPECT_TRUE(face->state().checkable);
+    EXPECT_FALSE(face->state().checked);
+
+    QAccessibleActionInterface *actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks[b], 1);
+    EXPECT_TRUE(b->Down()) << "a press is a whole click";
+    EXPECT_TRUE(face->state().checked);
+
+    b->SetCaption(QString());
+    b->setToolTip("Next page");
+    EXPECT_EQ(face->text(QAccessible::Name), "Next page");
+    b->SetState(fbsDisabled);
+    EXPECT_FALSE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks[b], 1);
 }
 
