@@ -103,8 +103,12 @@ public:
     bool AllowAllUp() const noexcept;
     void SetAllowAllUp(bool allowAllUp);
     int GroupIndex() const noexcept;
+    // 0 leaves the group and releases a held button, which nothing else
+    // could release then.
     void SetGroupIndex(int groupIndex);
     bool Down() const noexcept;
+    // Only a button of a group goes down; a disabled one keeps its disabled
+    // state and look while held.
     void SetDown(bool down);
 
     QPixmap GetGlyph() const;
