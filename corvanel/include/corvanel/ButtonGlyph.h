@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -35,8 +36,11 @@ class TGlyphList;
 // glyphs with the same cell size share (TGlyphCache), and kept until the
 // bitmap or the cell count changes.
 //
-// The bitmap's pixels are the button's logical pixels: on a screen with a
-// device pixel ratio of 2 each of them covers 2 × 2 device pixels, unsmoothed.
+// The bitmap keeps its device pixel ratio. A bitmap of ratio 1 has one pixel
+// per logical pixel of the button: on a screen with a device pixel ratio of 2
+// each of them covers 2 × 2 device pixels, unsmoothed. A bitmap of ratio 2
+// (240 × 48 pixels for five cells of 24 × 24) is drawn at its logical size,
+// one bitmap pixel per device pixel on such a screen.
 class CORVANEL_EXPORT TButtonGlyph
 {
 public:
@@ -54,6 +58,9 @@ public:
     // a bitmap with an alpha channel and no explicit colour (the alpha is the
     // mask then) and for an empty bitmap.
     TColor MaskColor() const noexcept;
+    // One cell in logical pixels: its pixel size divided by the bitmap's
+    // device pixel ratio. Source() and the list's images count in pixels.
+    QSize CellSize() const;
     // The shared list holding this glyph's images; null while none is built.
     TGlyphList *List() const noexcept;
 

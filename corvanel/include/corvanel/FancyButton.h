@@ -21,10 +21,17 @@ namespace corvanel {
 class TButtonGlyph;
 
 // An owner-drawn push button whose whole face is a glyph bitmap (see
-// TButtonGlyph) with an optional caption drawn over it; no frame, no focus
-// mark. The face follows the pointer (hot tracking), and buttons of one parent
-// with the same non-zero GroupIndex form a group in which at most one is held
-// down. A click can close the QDialog the button sits in with ModalResult.
+// TButtonGlyph) with an optional caption drawn over it; no frame. The face
+// follows the pointer (hot tracking; not while designing), and buttons of one
+// parent with the same non-zero GroupIndex form a group in which at most one
+// is held down. Every release that ends a press, also one dragged off the
+// button, closes the QDialog the button sits in with a non-zero ModalResult;
+// only a release over the button clicks it.
+//
+// The button is a Tab stop: with keyboard focus it shows the style's focus
+// mark, Enter clicks it and Escape does when ModalResult is 2 (Cancel). To
+// assistive technology it is a push button named by its caption, or by its
+// tooltip when it has no caption, whose press action clicks it.
 //
 // State drives Enabled: setting State to fbsDisabled disables the widget, any
 // other state enables it, and only State enters or leaves fbsDisabled. A
@@ -96,8 +103,12 @@ public:
     bool AllowAllUp() const noexcept;
     void SetAllowAllUp(bool allowAllUp);
     int GroupIndex() const noexcept;
+    // 0 leaves the group and releases a held button, which nothing else
+    // could release then.
     void SetGroupIndex(int groupIndex);
     bool Down() const noexcept;
+    // Only a button of a group goes down; a disabled one keeps its disabled
+    // state and look while held.
     void SetDown(bool down);
 
     QPixmap GetGlyph() const;
@@ -181,7 +192,11 @@ protected:
 
 private:
     struct Private;
+    friend class FancyButtonAccessible;
 
+    // A whole click as the mouse gives it: OnClick, the group's hold, the
+    // dialog's result. Assistive technology presses the button this way.
+    void Press();
     void Paint();
     void OnGlyphChange();
     void NotifyGlyph();

@@ -20,7 +20,8 @@ namespace corvanel {
 // as a whole by the cache once ImageCount() drops to 0.
 //
 // Images are stored as premultiplied ARGB with the mask already applied as
-// alpha, so drawing is a plain transparent image draw.
+// alpha, so drawing is a plain transparent image draw. Width and height count
+// pixels; each image keeps the device pixel ratio it was given.
 class CORVANEL_EXPORT TGlyphList
 {
 public:
@@ -54,9 +55,9 @@ public:
     // Image `index` as stored (empty for a slot never filled).
     QImage Image(int index) const;
 
-    // Draws image `index` with its top-left corner at (x, y), one image pixel
-    // per logical pixel and never smoothed, so a glyph stays sharp when the
-    // device pixel ratio scales it.
+    // Draws image `index` with its top-left corner at (x, y), at its logical
+    // size (its pixels divided by its device pixel ratio) and never smoothed,
+    // so a glyph stays sharp when the screen's device pixel ratio scales it.
     void Draw(QPainter &painter, int x, int y, int index) const;
 
 private:

@@ -32,6 +32,11 @@ namespace corvanel {
 // forgotten; a destroyed root that the separator stands in for takes the
 // separator with it.
 //
+// Captions: with NumberAccelerators an entry shows "&<digit or letter> " and
+// its file-name part, the text after its last '\\', ':' or '/' (Linux paths
+// too); without, its whole text. An '&' of the entry is doubled, so a file
+// name shows as it is instead of marking an accelerator.
+//
 // An item chosen by the user may be taken out of the list while Qt is still
 // delivering its click (HideInUse, or an OnSelect handler changing the list);
 // such an item is hidden at once and deleted once the click is over.

@@ -47,7 +47,8 @@ public:
     bool Validate() const;
     // The text as a number, or 0 when Validate() is false.
     float GetValue() const;
-    // Shows `value` in general format with 7 significant digits.
+    // Shows `value` in general format with 7 significant digits; an infinity
+    // or a NaN, which no text reads back as, shows 0.
     void SetValue(float value);
 
     TNumberType NumberType() const noexcept;

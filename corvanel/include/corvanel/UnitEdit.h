@@ -21,11 +21,12 @@ class TNumberEdit;
 // its own colour.
 //
 // The parts come into being once, when the form is loaded (Loaded()) or when
-// the unit edit is first shown, whichever comes first, and are placed from the
-// width at that moment: the number part fills all but the last 30 pixels, the
-// caption starts 2 pixels after it. Later resizes do not move them. Until the
-// parts exist the unit edit keeps Unit, Value and the colours itself and hands
-// them over when it creates the parts.
+// the unit edit is first shown, whichever comes first. They follow the unit
+// edit's width, at creation and at every resize (a layout sizes the control
+// after the form is loaded): the number part fills all but the last 30
+// pixels, the caption starts 2 pixels after it. Until the parts exist the unit
+// edit keeps Unit, Value and the colours itself and hands them over when it
+// creates the parts.
 class CORVANEL_EXPORT TUnitEdit : public QWidget, public Component
 {
     Q_OBJECT
@@ -85,6 +86,7 @@ private:
     struct Private;
 
     void applyEditColor();
+    void placeParts();
 
     std::unique_ptr<Private> d;
 };

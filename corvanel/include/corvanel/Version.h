@@ -13,7 +13,9 @@ namespace corvanel {
 
 // A label that shows "Version " and the file version of the running
 // executable (or of FileName, when set). Whatever caption the form gives it
-// is replaced once the form is loaded.
+// is replaced once the form is loaded, and a label that no layout manages
+// then takes the size of its new caption (keeping its right edge when aligned
+// right, its width when it wraps).
 class CORVANEL_EXPORT TVersionLabel : public QLabel, public Component
 {
     Q_OBJECT
@@ -52,6 +54,7 @@ private:
     struct Private;
 
     QString readVersion() const;
+    void fitToCaption();
 
     std::unique_ptr<Private> d;
 };

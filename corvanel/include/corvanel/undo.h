@@ -17,7 +17,10 @@
 // reverses it. A buffer performs records through their actions and keeps the
 // reversing records: TUndoSingleBuffer the last one (so a second Undo redoes),
 // TUndoMultiBuffer a stack of them (undo only). Both can keep a QAction's text
-// and enabled state up to date.
+// and enabled state up to date: after each step it shows the Caption of the
+// JAction just performed and is enabled while there is something to undo, and
+// shows "Can't undo" and is disabled once there is nothing (a step whose OnDo
+// gave no reversing record, or the multi buffer's last undo).
 //
 // Ownership: a record passed to Do() stays the caller's; every record an OnDo
 // hands back belongs to the buffer that called it, which deletes it when it is

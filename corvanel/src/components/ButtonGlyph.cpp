@@ -20,14 +20,14 @@ constexpr int shadowShift = 2;
 // glyph's white and silver highlights leave gaps as its outline stays.
 constexpr int embossLightness = 192;
 
+// The bitmap keeps its device pixel ratio: a 2x bitmap's cells are drawn at
+// half their pixel size, one bitmap pixel per device pixel.
 QImage normalised(const QImage &value)
 {
     if (value.isNull())
         return QImage();
-    QImage image = value.convertToFormat(value.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                 : QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    return image;
+    return value.convertToFormat(value.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
 }
 
 constexpr QRgb opaque = 0xFF000000u;
@@ -81,6 +81,15 @@ int TButtonGlyph::NumGlyphs() const noexcept
 TColor TButtonGlyph::MaskColor() const noexcept
 {
     return d->maskColor;
+}
+
+QSize TButtonGlyph::CellSize() const
+{
+    if (d->source.isNull())
+        return QSize(0, 0);
+    const qreal ratio = d->source.devicePixelRatio();
+    return QSize(qRound(d->source.width() / d->numGlyphs / ratio),
+                 qRound(d->source.height() / ratio));
 }
 
 TGlyphList *TButtonGlyph::List() const noexcept
@@ -260,15 +269,19 @@ QImage TButtonGlyph::EmbossedGlyph(int w, int h) const
     const QRgb face = opaque | SystemRgb(clBtnFace);
     const QRgb shadow = opaque | SystemRgb(clBtnShadow);
     const QRgb highlight = opaque | SystemRgb(clBtnHighlight);
+    const qreal ratio = d->source.devicePixelRatio();
+    // One logical pixel, so a 2x glyph looks like its 1x twin.
+    const int shift = std::max(1, qRound(ratio));
     QImage work(w, h, QImage::Format_RGB32);
+    work.setDevicePixelRatio(ratio);
     work.fill(face);
-    // The highlight copy one pixel right and down first, the shadow shape on top.
+    // The highlight copy right and down first, the shadow shape on top.
     for (int y = 0; y < h; ++y) {
         auto *line = reinterpret_cast<QRgb *>(work.scanLine(y));
         for (int x = 0; x < w; ++x) {
             if (inked(x, y))
                 line[x] = shadow;
-            else if (inked(x - 1, y - 1))
+            else if (inked(x - shift, y - shift))
                 line[x] = highlight;
         }
     }
@@ -290,8 +303,9 @@ void TButtonGlyph::ComputeLayout(QPainter &painter, const QRect &client, QPoint 
 {
     const int cw = client.width();
     const int ch = client.height();
-    const int gw = d->source.width() / d->numGlyphs;
-    const int gh = d->source.height();
+    const QSize cell = CellSize();
+    const int gw = cell.width();
+    const int gh = cell.height();
 
     int tw = 0;
     int th = 0;

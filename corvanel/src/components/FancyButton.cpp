@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/FancyButton.h>
 
+#include "FancyButtonAccessible.h"
 #include <corvanel/ButtonGlyph.h>
 #include <corvanel/Palette.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace corvanel {
@@ -81,14 +84,32 @@ struct TFancyButton::Private
 
 TFancyButton::TFancyButton(QWidget *parent) : QWidget(parent), d(new Private)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&FancyButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setGeometry(0, 0, 23, 22);
     setMouseTracking(true);
     // Enter and Escape only reach a focused button; it takes focus like a
-    // push button but draws no focus mark.
+    // push button and shows it with the style's focus mark.
     setFocusPolicy(Qt::StrongFocus);
     setForegroundRole(QPalette::ButtonText);
     d->glyph->SetPalette(palette());
     d->glyph->SetOnChange([this](TButtonGlyph *) { OnGlyphChange(); });
+    connect(this, &TFancyButton::CaptionChanged, this, [this] {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
+    const auto announceState = [this] {
+        QAccessible::State changed;
+        changed.pressed = true;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    };
+    connect(this, &TFancyButton::StateChanged, this, announceState);
+    connect(this, &TFancyButton::DownChanged, this, announceState);
 }
 
 TFancyButton::~TFancyButton() = default;
@@ -243,8 +264,7 @@ void TFancyButton::SetNumGlyphs(int numGlyphs)
 
 void TFancyButton::TakeCellSize()
 {
-    const QImage &source = d->glyph->Source();
-    d->sizeHint = QSize(source.width() / d->glyph->NumGlyphs(), source.height());
+    d->sizeHint = d->glyph->CellSize();
     resize(d->sizeHint);
     updateGeometry();
 }
@@ -426,6 +446,19 @@ void TFancyButton::Click()
         emit clicked();
 }
 
+void TFancyButton::Press()
+{
+    if (d->state == fbsDisabled || !isEnabled())
+        return;
+    QPointer<TFancyButton> self(this);
+    Click();
+    if (!self)
+        return;
+    if (d->groupIndex != 0)
+        SetDown(!d->down);
+    ApplyModalResult();
+}
+
 void TFancyButton::Loaded()
 {
     d->glyph->StateImage(d->state, false);
@@ -503,6 +536,13 @@ void TFancyButton::Paint()
     d->glyph->DrawFace(painter, client, offset, d->caption, look, d->textShadowColor, bidiFlags);
     if (isDesigning() && d->glyph->Source().isNull() && d->caption.isEmpty())
         DrawDesignOutline(painter);
+    if (hasFocus() && !isDesigning()) {
+        // The style decides when (as a rule after keyboard navigation).
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void TFancyButton::DrawDesignOutline(QPainter &painter) const
@@ -518,7 +558,9 @@ void TFancyButton::DrawDesignOutline(QPainter &painter) const
 
 void TFancyButton::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && d->state != fbsDisabled) {
+    // While designing, the pointer changes nothing: a form file must not
+    // depend on where it was.
+    if (event->button() == Qt::LeftButton && d->state != fbsDisabled && !isDesigning()) {
         if (!d->down) {
             ChangeState(fbsDown);
             update();
@@ -541,7 +583,7 @@ void TFancyButton::mouseMoveEvent(QMouseEvent *event)
             ChangeState(state);
             update();
         }
-    } else if (!d->mouseInside) {
+    } else if (!d->mouseInside && !isDesigning()) {
         UpdateTracking(event->globalPosition().toPoint());
     }
     if (d->onMouseMove)
@@ -557,8 +599,8 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
     QPointer<TFancyButton> self(this);
     if (d->pressing) {
         const bool inside = Inside(pos);
-        // Only a left release over the button is a click: a press dragged
-        // off is the way to take it back, so it neither clicks nor closes.
+        // Only a left release over the button is a click. Every release that
+        // ends a press sets the dialog's result, also one dragged off.
         const bool click = button == Qt::LeftButton && inside;
         // OnClick sees Down and State as they were before the release.
         if (click)
@@ -580,8 +622,7 @@ void TFancyButton::mouseReleaseEvent(QMouseEvent *event)
                 ChangeState(fbsExclusive);
             repaint();
         }
-        if (click)
-            ApplyModalResult();
+        ApplyModalResult();
         if (!self)
             return;
         UpdateTracking(globalPos);
@@ -611,7 +652,7 @@ void TFancyButton::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TFancyButton::UpdateTracking(QPoint globalPos)
 {
-    if (d->state == fbsDisabled)
+    if (d->state == fbsDisabled || isDesigning())
         return;
     const bool over = QApplication::widgetAt(globalPos) == this;
     if (over == d->mouseInside)
@@ -634,7 +675,7 @@ void TFancyButton::leaveEvent(QEvent *)
 
 void TFancyButton::CMMouseEnter()
 {
-    if (d->mouseInside || d->state == fbsDisabled || QWidget::mouseGrabber())
+    if (d->mouseInside || d->state == fbsDisabled || QWidget::mouseGrabber() || isDesigning())
         return;
     d->mouseInside = true;
     repaint();

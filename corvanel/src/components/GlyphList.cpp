@@ -31,7 +31,6 @@ std::optional<QRgb> keyFor(const QImage &image, TColor maskColor)
 QImage masked(const QImage &image, TColor maskColor)
 {
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    out.setDevicePixelRatio(1);
     if (const std::optional<QRgb> key = keyFor(image, maskColor)) {
         for (int y = 0; y < out.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
@@ -132,7 +131,8 @@ void TGlyphList::Draw(QPainter &painter, int x, int y, int index) const
     const QImage &image = d->images[size_t(index)];
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(x, y, image.width(), image.height()), image);
+    const QSizeF logical = image.deviceIndependentSize();
+    painter.drawImage(QRect(x, y, qRound(logical.width()), qRound(logical.height())), image);
     painter.restore();
 }
 

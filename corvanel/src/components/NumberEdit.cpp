@@ -168,6 +168,10 @@ float TNumberEdit::GetValue() const
 
 void TNumberEdit::SetValue(float value)
 {
+    // An infinity or a NaN would be written as text that reads back as 0;
+    // the edit shows its neutral value instead.
+    if (!std::isfinite(value))
+        value = 0;
     QString shown = generalFormat(double(value));
     shown.replace(QLatin1Char('.'), decimalSeparator());
     setText(shown);

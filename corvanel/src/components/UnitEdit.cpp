@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <optional>
 
 namespace corvanel {
@@ -92,6 +94,9 @@ void TUnitEdit::SetValue(float value)
         d->numberPart->SetValue(value);
         return;
     }
+    // As the number part would: no text holds an infinity or a NaN.
+    if (!std::isfinite(value))
+        value = 0;
     const float before = GetValue();
     d->pendingValue = value;
     if (std::bit_cast<quint32>(before) != std::bit_cast<quint32>(value))
@@ -122,11 +127,8 @@ void TUnitEdit::CreateParts()
 {
     if (d->numberPart)
         return;
-    const int w = width();
-
     d->numberPart = new TNumberEdit(this);
     d->numberPart->setObjectName(QStringLiteral("numberPart"));
-    d->numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
     if (d->pendingValue)
         d->numberPart->SetValue(*d->pendingValue);
     d->pendingValue.reset();
@@ -134,13 +136,23 @@ void TUnitEdit::CreateParts()
     applyEditColor();
     setFocusProxy(d->numberPart);
 
-    // Its right edge lies 2 pixels beyond the unit edit's and is clipped.
     d->unitPart = new QLabel(d->unit, this);
     d->unitPart->setObjectName(QStringLiteral("unitPart"));
-    d->unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
     d->unitPart->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    placeParts();
     Show();
+}
+
+// The number part fills all but the last 30 pixels; the caption's right edge
+// lies 2 pixels beyond the unit edit's and is clipped.
+void TUnitEdit::placeParts()
+{
+    if (!d->numberPart)
+        return;
+    const int w = width();
+    d->numberPart->setGeometry(0, 0, std::max(w - unitAreaWidth, 0), defaultHeight);
+    d->unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
 }
 
 void TUnitEdit::Show()
@@ -165,15 +177,13 @@ void TUnitEdit::showEvent(QShowEvent *event)
 void TUnitEdit::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    // A program places the parts once; in a designer, where the control is
-    // sized by hand, they follow every resize so the form shows them as they
-    // will be placed when it is loaded.
-    if (!isDesigning())
-        return;
-    CreateParts();
-    const int w = width();
-    d->numberPart->setGeometry(0, 0, w - unitAreaWidth, defaultHeight);
-    d->unitPart->setGeometry(w - unitInset, unitTop, unitAreaWidth, unitHeight);
+    // The parts follow every size the control is given: a layout sizes it
+    // after the form is loaded, and again whenever the window changes. In a
+    // designer the parts exist from the first resize on, so the form shows
+    // them as they will be placed.
+    if (isDesigning())
+        CreateParts();
+    placeParts();
 }
 
 QSize TUnitEdit::sizeHint() const

@@ -7,9 +7,31 @@
 #include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QPainter>
+#include <QStyle>
 
 namespace corvanel {
+
+namespace {
+
+bool holds(const QLayout &layout, const QWidget *widget)
+{
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem *item = layout.itemAt(i);
+        if (item->widget() == widget || (item->layout() && holds(*item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+bool managedByLayout(const QWidget &widget)
+{
+    const QWidget *parent = widget.parentWidget();
+    return parent && parent->layout() && holds(*parent->layout(), &widget);
+}
+
+} // namespace
 
 struct TVersionLabel::Private
 {
@@ -52,6 +74,29 @@ void TVersionLabel::Loaded()
 {
     Component::Loaded();
     setText(QStringLiteral("Version ") + GetVersion());
+    fitToCaption();
+}
+
+// A form places the label with room for its design caption ("Version"); the
+// run-time caption is longer. Like a toolkit label with AutoSize, the label
+// takes the size of its caption, keeping its right edge when it is aligned
+// right and its width when it wraps. A layout sizes the labels it manages.
+void TVersionLabel::fitToCaption()
+{
+    if (managedByLayout(*this))
+        return;
+    QRect bounds = geometry();
+    if (wordWrap()) {
+        bounds.setHeight(heightForWidth(bounds.width()));
+    } else {
+        const QSize fitting = sizeHint();
+        if (QStyle::visualAlignment(layoutDirection(), alignment()) & Qt::AlignRight)
+            bounds.setLeft(bounds.right() + 1 - fitting.width());
+        else
+            bounds.setWidth(fitting.width());
+        bounds.setHeight(fitting.height());
+    }
+    setGeometry(bounds);
 }
 
 // The classic lookup: size, block, first translation, then the FileVersion of

@@ -15,11 +15,13 @@ namespace {
 // Performs `record` through its action and returns the record reversing it,
 // which the calling buffer owns from now on. A record the handler stored
 // before throwing is the buffer's as well and is deleted with the failure.
-std::unique_ptr<JActionData> perform(JActionData *record, QAction *undoAction)
+// `performedBy` is set to the record's action before it is performed.
+std::unique_ptr<JActionData> perform(JActionData *record, QPointer<JAction> &performedBy)
 {
     if (!record || !record->Action || !record->Action->OnDo())
         throw Exception(
             QStringLiteral("Cannot perform an undo record without a JAction and its OnDo"));
+    performedBy = record->Action;
     const QPointer<JAction> action = record->Action;
     JActionData *made = nullptr;
     try {
@@ -30,11 +32,24 @@ std::unique_ptr<JActionData> perform(JActionData *record, QAction *undoAction)
             delete made;
         throw;
     }
-    if (undoAction && action) {
-        undoAction->setText(action->Caption());
-        undoAction->setEnabled(true);
-    }
     return std::unique_ptr<JActionData>(made);
+}
+
+// The undo action after a step: while there is something to undo it shows the
+// caption of the action just performed and is enabled; once there is nothing,
+// it says so and is disabled.
+void showStep(QAction *undoAction, const JAction *performed, bool canUndo)
+{
+    if (!undoAction)
+        return;
+    if (!canUndo) {
+        undoAction->setText(QStringLiteral("Can't undo"));
+        undoAction->setEnabled(false);
+        return;
+    }
+    if (performed)
+        undoAction->setText(performed->Caption());
+    undoAction->setEnabled(true);
 }
 
 template <typename T> PaletteEntry entryFor(const char *className, const char *toolTip)
@@ -167,8 +182,9 @@ JActionData *TUndoSingleBuffer::Do(JActionData *record)
     if (record && record == d->held.get())
         performing = std::move(d->held);
     std::unique_ptr<JActionData> made;
+    QPointer<JAction> performed;
     try {
-        made = perform(record, d->undoAction);
+        made = perform(record, performed);
     } catch (...) {
         if (performing && !d->held)
             d->held = std::move(performing); // a failed undo leaves Held as it was
@@ -176,11 +192,11 @@ JActionData *TUndoSingleBuffer::Do(JActionData *record)
     }
     if (made && made.get() == performing.get())
         (void)performing.release(); // the handler gave the held record back
-    if (made && made.get() == d->held.get()) {
+    if (made && made.get() == d->held.get())
         (void)made.release(); // it gave back what a nested Do holds
-        return d->held.get();
-    }
-    d->held = std::move(made); // deletes whatever a nested Do left held
+    else
+        d->held = std::move(made); // deletes whatever a nested Do left held
+    showStep(d->undoAction, performed, GetCanUndo());
     return d->held.get();
 }
 
@@ -228,11 +244,13 @@ TUndoMultiBuffer::~TUndoMultiBuffer()
 
 JActionData *TUndoMultiBuffer::Do(JActionData *record)
 {
-    std::unique_ptr<JActionData> made = perform(record, d->undoAction);
+    QPointer<JAction> performed;
+    std::unique_ptr<JActionData> made = perform(record, performed);
     JActionData *result = made.get();
     // A null record on the stack would crash the Undo that reached it.
     if (made)
         d->stack.Push(std::move(made));
+    showStep(d->undoAction, performed, GetCanUndo());
     return result;
 }
 
@@ -241,14 +259,20 @@ void TUndoMultiBuffer::Undo()
     if (d->stack.Empty())
         return;
     const std::unique_ptr<JActionData> top = d->stack.Pop();
-    std::unique_ptr<JActionData> made = perform(top.get(), d->undoAction);
+    QPointer<JAction> performed;
+    std::unique_ptr<JActionData> made;
+    try {
+        made = perform(top.get(), performed);
+    } catch (...) {
+        // The record stays off the stack, which may now be empty.
+        if (!GetCanUndo())
+            showStep(d->undoAction, performed, false);
+        throw;
+    }
     if (made.get() == top.get())
         (void)made.release();
     // Both go at the end of this scope: there is no redo.
-    if (d->stack.Empty() && d->undoAction) {
-        d->undoAction->setText(QStringLiteral("Can't undo"));
-        d->undoAction->setEnabled(false);
-    }
+    showStep(d->undoAction, performed, GetCanUndo());
 }
 
 void TUndoMultiBuffer::Flush()

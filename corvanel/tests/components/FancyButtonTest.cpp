@@ -7,10 +7,12 @@
 #include <corvanel/GlyphList.h>
 #include <corvanel/Palette.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QMetaProperty>
 #include <QMouseEvent>
 #include <QTest>
@@ -243,6 +245,30 @@ TEST_F(FancyButtonTest, glyphStaysSharpAtDevicePixelRatioTwo)
     }
 }
 
+// A 2x bitmap of 240 × 48 pixels holds five cells of 24 × 24 logical pixels:
+// the button takes that size and shows each bitmap pixel as one device pixel.
+TEST_F(FancyButtonTest, glyphOfPixelRatioTwoKeepsItsLogicalSizeAndEveryPixel)
+{
+    QImage strip = cellStrip(5, 48);
+    strip.setDevicePixelRatio(2);
+    TFancyButton *b = button(10);
+    b->SetGlyph(QPixmap::fromImage(strip));
+    EXPECT_EQ(b->GetNumGlyphs(), 5);
+    EXPECT_EQ(b->size(), QSize(24, 24));
+    EXPECT_EQ(b->sizeHint(), QSize(24, 24));
+    const QImage image = rendered(*b, 2);
+    ASSERT_EQ(image.size(), QSize(48, 48));
+    const QImage cell = strip.copy(96, 0, 48, 48); // resting look: cell 2
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            const QRgb pixel = rgb(cell.pixel(x, y));
+            ASSERT_EQ(rgb(image.pixel(x, y)),
+                      pixel == rgb(olive) ? rgb(qRgb(255, 255, 255)) : pixel)
+                << x << "," << y;
+        }
+    EXPECT_EQ(rgb(rendered(*b).pixel(12, 12)), rgb(cellColors[2]));
+}
+
 TEST_F(FancyButtonTest, disabledStateDisablesTheWidgetAndShowsTheDisabledLook)
 {
     TFancyButton *b = button(10, 5);
@@ -409,7 +435,9 @@ TEST_F(FancyButtonTest, clickClosesTheDialogWithTheModalResultAfterOnClick)
     EXPECT_EQ(dialog.result(), 2);
 }
 
-TEST_F(FancyButtonTest, pressDraggedOffAndReleasedOutsideLeavesTheDialogOpen)
+// A release that ends a press sets the dialog's result, also one dragged off
+// the button; only OnClick is left out.
+TEST_F(FancyButtonTest, pressDraggedOffAndReleasedOutsideSetsTheResultWithoutOnClick)
 {
     QDialog dialog;
     dialog.resize(100, 60);
@@ -424,8 +452,8 @@ TEST_F(FancyButtonTest, pressDraggedOffAndReleasedOutsideLeavesTheDialogOpen)
     drag(b, QPoint(50, 30));
     release(b, QPoint(50, 30));
     EXPECT_EQ(clicked, 0);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 2);
 }
 
 TEST_F(FancyButtonTest, buttonDestroyedByItsOnClickIsLeftAlone)
@@ -471,6 +499,58 @@ TEST_F(FancyButtonTest, acceleratorOfTheCaptionClicks)
     EXPECT_EQ(clicks[b], 1);
     b->SetState(fbsDisabled);
     QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(clicks[b], 1);
+}
+
+// The button is a Tab stop, so a keyboard user who reaches it must see where
+// the focus is.
+TEST_F(FancyButtonTest, tabReachesTheButtonAndShowsAFocusMark)
+{
+    auto *before = new QLineEdit(&form);
+    before->move(100, 60);
+    TFancyButton *b = button(10, 3);
+    QWidget::setTabOrder(before, b);
+    show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QImage unfocused = rendered(*b);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(b->hasFocus());
+    EXPECT_NE(rendered(*b), unfocused);
+    QTest::keyClick(b, Qt::Key_Return);
+    EXPECT_EQ(clicks[b], 1);
+}
+
+// --- assistive technology ---
+
+TEST_F(FancyButtonTest, assistiveTechnologySeesANamedButtonThatCanBePressed)
+{
+    TFancyButton *b = button(10, 3);
+    b->SetCaption("&Go && see");
+    b->SetGroupIndex(1);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(b);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), "Go & see");
+    EXPECT_TRUE(face->state().focusable);
+    EXPECT_TRUE(face->state().checkable);
+    EXPECT_FALSE(face->state().checked);
+
+    QAccessibleActionInterface *actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks[b], 1);
+    EXPECT_TRUE(b->Down()) << "a press is a whole click";
+    EXPECT_TRUE(face->state().checked);
+
+    b->SetCaption(QString());
+    b->setToolTip("Next page");
+    EXPECT_EQ(face->text(QAccessible::Name), "Next page");
+    b->SetState(fbsDisabled);
+    EXPECT_FALSE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks[b], 1);
 }
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/NumberEdit.h>
+#include <corvanel/UnitEdit.h>
 
 #include <QImage>
 #include <QLocale>
 #include <QMetaProperty>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using corvanel::TNumberEdit;
 
@@ -82,6 +85,23 @@ TEST_F(NumberEditIn, valueIsShownWithSevenSignificantDigits)
     EXPECT_EQ(edit.text(), "12.5");
     edit.SetValue(0);
     EXPECT_EQ(edit.text(), "0");
+}
+
+TEST_F(NumberEditIn, infinityAndNanAreShownAsTheNeutralZero)
+{
+    useLocale(QLocale::English, QLocale::UnitedStates);
+    for (float value :
+         {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+          std::numeric_limits<float>::quiet_NaN()}) {
+        edit.SetValue(12.5f);
+        edit.SetValue(value);
+        EXPECT_EQ(edit.text(), "0") << value;
+        EXPECT_TRUE(edit.Validate()) << value;
+        EXPECT_EQ(edit.GetValue(), 0.0f) << value;
+        corvanel::TUnitEdit unitEdit; // keeps the value itself until it has parts
+        unitEdit.SetValue(value);
+        EXPECT_EQ(unitEdit.GetValue(), 0.0f) << value;
+    }
 }
 
 TEST_F(NumberEditIn, shownValuesReadBackInEitherLocale)

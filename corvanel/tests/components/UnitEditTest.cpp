@@ -5,11 +5,15 @@
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/NumberEdit.h>
 
+#include <QApplication>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using corvanel::TNumberEdit;
 using corvanel::TUnitEdit;
@@ -50,8 +54,31 @@ TEST_F(UnitEditOnForm, partsArePlacedFromTheWidthWhenLoaded)
     EXPECT_EQ(edit->UnitPart()->geometry(), QRect(72, 2, 30, 18));
     EXPECT_EQ(edit->findChild<TNumberEdit *>("numberPart"), edit->NumberPart());
 
+    form.show();
     edit->resize(300, 20);
-    EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, 70, 20)) << "placed once";
+    EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, 270, 20)) << "follows the width";
+}
+
+// A layout sizes the control after the form is loaded, and again with the
+// window: the parts follow, in both directions.
+TEST_F(UnitEditOnForm, partsFollowTheSizeALayoutGivesAsTheWindowGrowsAndShrinks)
+{
+    auto *layout = new QHBoxLayout(&form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edit);
+    corvanel::loadComponents(&form);
+    ASSERT_NE(edit->NumberPart(), nullptr);
+    form.resize(100, 20);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (int width : {278, 400, 60, 20, 150}) {
+        SCOPED_TRACE(width);
+        form.resize(width, 20);
+        QApplication::sendPostedEvents(); // the layout's own pass
+        ASSERT_EQ(edit->width(), width);
+        EXPECT_EQ(edit->NumberPart()->geometry(), QRect(0, 0, std::max(width - 30, 0), 20));
+        EXPECT_EQ(edit->UnitPart()->geometry(), QRect(width - 28, 2, 30, 18));
+    }
 }
 
 TEST_F(UnitEditOnForm, inADesignerThePartsFollowEveryResize)

@@ -6,6 +6,7 @@
 #include <corvanel/Version.h>
 
 #include <QFile>
+#include <QHBoxLayout>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -97,6 +98,39 @@ TEST(VersionLabel, longVersionIsShownWhole)
     TVersionLabel label;
     label.SetFileName(writeNotedFile(dir, "long", version));
     EXPECT_EQ(label.GetVersion(), QString(version));
+}
+
+// Placed with the size of its design caption "Version", the label grows to
+// its run-time caption, as a toolkit label sizes itself; one in a layout is
+// left to the layout.
+TEST(VersionLabel, loadedLabelTakesTheSizeOfItsCaptionUnlessALayoutSizesIt)
+{
+    QTemporaryDir dir;
+    const QString path = writeNotedFile(dir, "noted", "1.2.3.4");
+    QWidget form;
+    auto *left = new TVersionLabel(&form);
+    left->setText("Version");
+    left->setGeometry(10, 10, 45, 16);
+    left->SetFileName(path);
+    auto *right = new TVersionLabel(&form);
+    right->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    right->setGeometry(200, 40, 45, 16);
+    right->SetFileName(path);
+    QWidget boxed;
+    auto *layout = new QHBoxLayout(&boxed);
+    auto *managed = new TVersionLabel(&boxed);
+    layout->addWidget(managed);
+    boxed.setParent(&form);
+    managed->setGeometry(5, 5, 45, 16);
+    managed->SetFileName(path);
+
+    corvanel::loadComponents(&form);
+    const QSize fitting = left->sizeHint();
+    EXPECT_GE(fitting.width(),
+              left->fontMetrics().horizontalAdvance(QStringLiteral("Version 1.2.3.4")));
+    EXPECT_EQ(left->geometry(), QRect(QPoint(10, 10), fitting));
+    EXPECT_EQ(right->geometry(), QRect(QPoint(245 - fitting.width(), 40), fitting));
+    EXPECT_EQ(managed->geometry(), QRect(5, 5, 45, 16));
 }
 
 TEST(VersionLabel, registersOnTheVisualPage)

@@ -196,6 +196,43 @@ TEST_F(Undo, anOnDoThatGivesNoRecordLeavesNothingToUndo)
     multi.Undo(); // nothing on the stack, nothing to crash on
 }
 
+// A step whose OnDo gives no reversing record leaves nothing to undo; the undo
+// action must not stay enabled with an undo that does nothing.
+TEST_F(Undo, theUndoActionFollowsABufferLeftWithNothingToUndo)
+{
+    SetValue a(&setAction, 1);
+    TUndoSingleBuffer single;
+    single.SetUndoAction(&undoAction);
+    single.Do(&a);
+    ASSERT_TRUE(undoAction.isEnabled());
+    giveNothing = true;
+    single.Undo();
+    EXPECT_FALSE(single.GetCanUndo());
+    EXPECT_EQ(undoAction.text(), "Can't undo");
+    EXPECT_FALSE(undoAction.isEnabled());
+
+    giveNothing = false;
+    TUndoMultiBuffer multi;
+    multi.SetUndoAction(&undoAction);
+    multi.Do(&a);
+    EXPECT_EQ(undoAction.text(), "Undo typing");
+    EXPECT_TRUE(undoAction.isEnabled());
+    giveNothing = true;
+    multi.Do(&a); // adds nothing, but the earlier record is still there
+    EXPECT_TRUE(undoAction.isEnabled());
+    multi.Undo();
+    multi.Do(&a);
+    EXPECT_EQ(undoAction.text(), "Can't undo");
+    EXPECT_FALSE(undoAction.isEnabled());
+
+    giveNothing = false;
+    multi.Do(&a);
+    failNext = true; // a failed undo takes the last record off as well
+    EXPECT_THROW(multi.Undo(), std::runtime_error);
+    EXPECT_EQ(undoAction.text(), "Can't undo");
+    EXPECT_FALSE(undoAction.isEnabled());
+}
+
 TEST_F(Undo, aRecordWithoutAnActionIsRefused)
 {
     JAction silent; // no OnDo

@@ -6,12 +6,14 @@
 // plugin folder, offers its widgets and writes forms with them.
 #include <corvanel/Component.h>
 #include <corvanel/ComponentLoader.h>
+#include <corvanel/FancyButton.h>
 #include <corvanel/MRUCombo.h>
 #include <corvanel/Palette.h>
 
 #include "TempRegistry.h"
 #include "UiFile.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesignerComponents>
 #include <QDesignerFormEditorInterface>
@@ -23,9 +25,11 @@
 #include <QDesignerPropertySheetExtension>
 #include <QDesignerWidgetDataBaseInterface>
 #include <QDir>
+#include <QEnterEvent>
 #include <QExtensionManager>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -423,4 +427,22 @@ TEST_F(DesignerForm, emptyControlsShowAnOutlineWhileDesigned)
             EXPECT_TRUE(inked) << dpr;
         }
     }
+}
+
+// Hot tracking is for the running program: a form file must not depend on
+// where the pointer was when it was saved.
+TEST_F(DesignerForm, thePointerOverAFancyButtonLeavesItsStateAlone)
+{
+    QWidget *button = widget("fancyButton");
+    ASSERT_NE(button, nullptr);
+    const QPointF inside(5, 5);
+    QEnterEvent enter(inside, inside, button->mapToGlobal(inside));
+    QApplication::sendEvent(button, &enter);
+    QMouseEvent move(QEvent::MouseMove, inside, button->mapToGlobal(inside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &move);
+    QImage image(button->size(), QImage::Format_RGB32);
+    button->render(&image); // a paint turns the resting state into the hot one
+    EXPECT_EQ(button->property("State").toInt(), int(TFancyButton::fbsMouseOut));
+    EXPECT_FALSE(written("fancyButton").has("State"));
 }
