@@ -11,7 +11,7 @@
 include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(app example.corvanel.Ombrel)
-set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.2 share/doc/libcorvanel2/copyright)
+set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.3 share/doc/libcorvanel3/copyright)
 set(files_corvanel_dev include/corvanel/Jstore.h include/corvanel/corvanel_export.h
     ${LIBDIR}/libcorvanel.so ${LIBDIR}/cmake/Corvanel/CorvanelConfig.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelConfigVersion.cmake

@@ -13,7 +13,7 @@ foreach(set IN ITEMS corvanel ombrel)
     run(cpack-${set} cpack --config "${BUILD_DIR}/CPackConfig-${set}.cmake")
 endforeach()
 
-set(promised_libcorvanel2 "libcorvanel\\.so\\.2")
+set(promised_libcorvanel3 "libcorvanel\\.so\\.3")
 set(promised_libcorvanel-dev "include/corvanel/Jstore\\.h")
 set(promised_corvanel-tools "bin/corvanel-reg")
 set(promised_corvanel-designer-plugin "designer/libcorvanel_designer\\.so")
