@@ -63,10 +63,10 @@ QString checkFolder(const QString &folder, RegistryDatabase::Kind kind, bool cre
     {
     };
     if (::stat(path.constData(), &st) != 0) {
-        if (errno != ENOENT || !create)
+        if (!create)
             return QStringLiteral("The store folder %1 does not exist.").arg(folder);
         if (!makeFolders(path, isPrivate ? 0700 : 0755) || ::stat(path.constData(), &st) != 0)
-            return QStringLiteral("Cannot create the store folder %1: %2.")
+            return QStringLiteral("Cannot write to the store folder %1: %2.")
                 .arg(folder, systemError(errno));
     }
     if (!S_ISDIR(st.st_mode))
@@ -236,23 +236,29 @@ std::unique_ptr<RegistryDatabase> RegistryDatabase::open(const QString &file,
     if (QString problem = checkFolder(QFileInfo(file).absolutePath(), kind, create);
         !problem.isEmpty())
         return refuse(problem);
+    // SQLite opens no path that holds a link; a link to the folder is fine
+    // (the folder it leads to was checked), one in the file's place is not.
+    const QString canonical = QFileInfo(QFileInfo(file).absolutePath()).canonicalFilePath();
+    if (canonical.isEmpty())
+        return refuse(QStringLiteral("The store folder of %1 cannot be found.").arg(file));
+    const QString resolved = canonical + QLatin1Char('/') + QFileInfo(file).fileName();
     struct stat st
     {
     };
-    if (::lstat(QFile::encodeName(file).constData(), &st) == 0) {
+    if (::lstat(QFile::encodeName(resolved).constData(), &st) == 0) {
         if (S_ISLNK(st.st_mode))
             return refuse(QStringLiteral("The store %1 is a symbolic link; it is not opened "
                                          "through it.")
-                              .arg(file));
+                              .arg(resolved));
         if (!S_ISREG(st.st_mode))
-            return refuse(QStringLiteral("The store %1 is not a regular file.").arg(file));
-    } else if (QString problem = createFile(file, kind); !problem.isEmpty()) {
+            return refuse(QStringLiteral("The store %1 is not a regular file.").arg(resolved));
+    } else if (QString problem = createFile(resolved, kind); !problem.isEmpty()) {
         return refuse(problem);
     }
     sqlite3 *db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_EXRESCODE;
-    const int result = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, flags, nullptr);
-    std::unique_ptr<RegistryDatabase> database(new RegistryDatabase(db, file, rootNames));
+    const int result = sqlite3_open_v2(QFile::encodeName(resolved).constData(), &db, flags, nullptr);
+    std::unique_ptr<RegistryDatabase> database(new RegistryDatabase(db, resolved, rootNames));
     if (result != SQLITE_OK) {
         database->failed(result, QString());
         return refuse(database->lastError());

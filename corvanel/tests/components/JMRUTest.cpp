@@ -4,7 +4,7 @@
 #include <corvanel/Exception.h>
 #include <corvanel/JMRU.h>
 #include <corvanel/Palette.h>
-#include <corvanel/RegistryFormat.h>
+#include "RegistryFormat.h"
 
 #include "TempRegistry.h"
 
