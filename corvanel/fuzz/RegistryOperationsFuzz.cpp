@@ -33,7 +33,7 @@ struct ModelValue
 
 struct ModelKey
 {
-    quint64 generation = 0; // a key created anew is another key
+    quint64 generation = 0;            // a key created anew is another key
     QHash<QString, ModelValue> values; // by case-folded name
 };
 

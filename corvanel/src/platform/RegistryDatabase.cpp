@@ -257,7 +257,8 @@ std::unique_ptr<RegistryDatabase> RegistryDatabase::open(const QString &file,
     }
     sqlite3 *db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_EXRESCODE;
-    const int result = sqlite3_open_v2(QFile::encodeName(resolved).constData(), &db, flags, nullptr);
+    const int result =
+        sqlite3_open_v2(QFile::encodeName(resolved).constData(), &db, flags, nullptr);
     std::unique_ptr<RegistryDatabase> database(new RegistryDatabase(db, resolved, rootNames));
     if (result != SQLITE_OK) {
         database->failed(result, QString());

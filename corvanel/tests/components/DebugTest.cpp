@@ -194,8 +194,7 @@ TEST(DebugLogName, isTheProgramsOwnFileInTheUsersStateFolder)
     const QByteArray old = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", "/home/u/.state");
     EXPECT_EQ(TDebugHelper::LogFileNameFor("/usr/bin/ombrel"), "/home/u/.state/ombrel/ombrel.log");
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("/opt/my.app/bin/game"),
-              "/home/u/.state/game/game.log");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/opt/my.app/bin/game"), "/home/u/.state/game/game.log");
     EXPECT_EQ(TDebugHelper::LogFileNameFor("C:/Games/x.exe"), "/home/u/.state/x/x.log");
     EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/b.tar.gz"), "/home/u/.state/b.tar/b.tar.log");
     EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/.hidden"), "/home/u/.state/.hidden/.hidden.log");
@@ -256,10 +255,11 @@ TEST_F(DebugProgram, writesItsPrivateLogInTheStateFolderNotBesideTheExecutable)
     }
     EXPECT_TRUE(err.contains("corvanel.debug: first"));
     EXPECT_FALSE(QFile::exists(program + ".log"));
-    EXPECT_EQ(QFileInfo(log).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner |
-                                               QFile::ReadUser | QFile::WriteUser),
+    EXPECT_EQ(QFileInfo(log).permissions() &
+                  ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
               QFile::Permissions());
-    EXPECT_EQ(QFileInfo(QFileInfo(log).path()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+    EXPECT_EQ(QFileInfo(QFileInfo(log).path()).permissions() &
+                  (QFile::ReadOther | QFile::ReadGroup),
               QFile::Permissions());
 }
 

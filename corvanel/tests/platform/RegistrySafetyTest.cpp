@@ -24,9 +24,9 @@
 #include <unistd.h>
 
 using corvanel::RegistryFormat;
-using corvanel::RegistryValue;
 using corvanel::RegistryPlace;
 using corvanel::RegistryRoot;
+using corvanel::RegistryValue;
 using corvanel::TRegistry;
 
 namespace {
@@ -281,9 +281,9 @@ TEST_F(Store, aFolderOthersCanWriteOrThatBelongsToAnotherUserIsRefusedByName)
     ASSERT_EQ(::chown(QFile::encodeName(dir).constData(), 65534, 65534), 0);
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey("Software", true));
-    EXPECT_EQ(reg.LastError(),
-              QString("The store folder %1 belongs to another user; no store is kept there.")
-                  .arg(dir));
+    EXPECT_EQ(
+        reg.LastError(),
+        QString("The store folder %1 belongs to another user; no store is kept there.").arg(dir));
 }
 
 QString randomName(QRandomGenerator &random)

@@ -57,9 +57,9 @@ public:
         const auto db = corvanel::RegistryPlace::open(id, false, &error);
         if (!db)
             return error.toUtf8();
-        auto keys = db->exportKeys(corvanel::RegistryDatabase::kRoot,
-                                   corvanel::RegistryPlace::rootName(id))
-                        .value_or(QList<corvanel::RegistryFileKey>());
+        auto keys =
+            db->exportKeys(corvanel::RegistryDatabase::kRoot, corvanel::RegistryPlace::rootName(id))
+                .value_or(QList<corvanel::RegistryFileKey>());
         if (!keys.isEmpty() && keys.first().values.isEmpty())
             keys.removeFirst();
         return corvanel::RegistryFormat::serialize(keys);

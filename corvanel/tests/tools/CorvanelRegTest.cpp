@@ -175,7 +175,8 @@ TEST_F(CorvanelReg, anImportIntoTwoRootsIsAllOrNothingWhenOneIsLocked)
             "[HKEY_LOCAL_MACHINE\\Software\\Second]\n\"b\"=\"2\"\n");
     f.close();
     QString error;
-    const auto held = corvanel::RegistryPlace::open(corvanel::RegistryRoot::LocalMachine, true, &error);
+    const auto held =
+        corvanel::RegistryPlace::open(corvanel::RegistryRoot::LocalMachine, true, &error);
     ASSERT_TRUE(held && held->begin()) << qPrintable(error);
     const Result r = reg({"import", file});
     EXPECT_EQ(r.code, 1);
