@@ -315,8 +315,10 @@ bool RegistryDatabase::setUp(Kind kind, const QString &legacyFile)
         return false;
     }
     // WAL lets readers go on while one writer commits; it stays with the file.
-    if (kind == Kind::Private)
-        return exec("PRAGMA journal_mode = WAL") && exec("PRAGMA synchronous = NORMAL");
+    // A store left in rollback mode (another program was switching it at the
+    // same moment) is just as sound, only slower.
+    if (kind == Kind::Private && exec("PRAGMA journal_mode = WAL"))
+        return exec("PRAGMA synchronous = NORMAL");
     return true;
 }
 
@@ -490,6 +492,8 @@ bool RegistryDatabase::checkpoint()
 {
     if (m_depth > 0)
         return fail(QStringLiteral("A transaction is still open."));
+    if (!m_wrote)
+        return true;
     const int result =
         sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     // A database in rollback mode has nothing to checkpoint: its commits are

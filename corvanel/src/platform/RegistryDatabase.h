@@ -91,7 +91,7 @@ public:
     bool inTransaction() const { return m_depth > 0; }
     // The file could be opened for reading only.
     bool readOnly() const;
-    // Makes every commit so far durable on disk.
+    // Makes every commit of this connection so far durable on disk.
     bool checkpoint();
 
     // Writes the keys of `keys` that belong to this root (their first level
