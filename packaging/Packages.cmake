@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Ombrel developers
 #
 # Debian packages, made in the build folder by
-#   cpack --config CPackConfig-corvanel.cmake   # libcorvanel2, libcorvanel-dev,
+#   cpack --config CPackConfig-corvanel.cmake   # libcorvanel3, libcorvanel-dev,
 #                                               # corvanel-tools, corvanel-designer-plugin
 #   cpack --config CPackConfig-ombrel.cmake     # ombrel
 # The library and the game carry versions of their own, so each set has a

@@ -1,26 +1,39 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 //
-// The store reader on any bytes, with a round trip as its oracle: what a file
-// reads as must write out as a file that reads without errors as the same
-// keys and values.
-#include <corvanel/RegistryFormat.h>
-#include <corvanel/RegistryStore.h>
+// The import reader on any bytes, with a round trip through the store as its
+// oracle: what a file imports as must export as a file that reads without
+// errors and imports as the same keys and values.
+#include "RegistryDatabase.h"
+#include "RegistryFormat.h"
+#include "RegistryPlace.h"
 
 #include <cstdio>
 #include <cstdlib>
 
+using corvanel::RegistryDatabase;
 using corvanel::RegistryFileKey;
 using corvanel::RegistryFormat;
-using corvanel::RegistryStore;
+using corvanel::RegistryPlace;
+using corvanel::RegistryRoot;
 
 namespace {
 
+// Imports the keys into a store of their root each (in memory) and exports
+// every store again, in the order of the roots.
 QList<RegistryFileKey> throughStore(const QList<RegistryFileKey> &keys)
 {
-    RegistryStore store;
-    store.load(keys);
-    return store.keys();
+    QList<RegistryFileKey> out;
+    for (const RegistryRoot root :
+         {RegistryRoot::ClassesRoot, RegistryRoot::CurrentUser, RegistryRoot::LocalMachine,
+          RegistryRoot::Users, RegistryRoot::CurrentConfig}) {
+        const QString name = RegistryPlace::rootName(root);
+        const auto db = RegistryDatabase::openInMemory({name, RegistryPlace::shortName(root)});
+        if (!db || !db->importKeys(keys, nullptr))
+            std::abort();
+        out += db->exportKeys(RegistryDatabase::kRoot, name).value_or(QList<RegistryFileKey>());
+    }
+    return out;
 }
 
 bool same(const QList<RegistryFileKey> &a, const QList<RegistryFileKey> &b)

@@ -16,11 +16,14 @@ class QFile;
 namespace corvanel {
 
 // A trace for an application: each Output(message) while tracing is on
-// appends one line to a log beside the executable and sends the message to
-// the logging category "corvanel.debug".
+// appends one line to the program's log and sends the message to the logging
+// category "corvanel.debug".
 //
-// The log of /usr/bin/game is /usr/bin/game.log (an extension of the file
-// name is replaced: x.exe gives x.log). It is emptied each time it is started.
+// The log of the program x (or x.exe) is $XDG_STATE_HOME/x/x.log, by default
+// ~/.local/state/x/x.log, where the user can write it whether the program
+// lives in /usr/bin or anywhere else. It is created 0600 in a folder of its
+// own (0700), never through a symbolic link, and emptied each time it is
+// started.
 // A line is the milliseconds since the helper was made, right-aligned in ten
 // characters, then "ms :", the message as UTF-8, and CR LF. A log that cannot
 // be created (a read-only folder) loses its lines; the messages still reach

@@ -105,9 +105,10 @@ public:
     qint32 ReadInteger(const QString &name, qint32 defaultValue);
     bool ReadBool(const QString &name, bool defaultValue);
 
-    // Takes over the key, the root and the open state of another storage.
-    // The storage keeps its own OwnerComponent: the source's holder is not
-    // this storage's holder. Anything but a TJStorage throws.
+    // Closes this storage, then takes over the key, the root and the open
+    // state of another storage (so assigning a storage to itself leaves it
+    // closed). The storage keeps its own OwnerComponent: the source's holder
+    // is not this storage's holder. Anything but a TJStorage throws.
     void Assign(const QObject *source);
 
 signals:

@@ -5,11 +5,16 @@
 #include <corvanel/Palette.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QScopeGuard>
+#include <cerrno>
 #include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvanel {
 
@@ -19,6 +24,39 @@ Q_LOGGING_CATEGORY(lcDebugLog, "corvanel.debug")
 namespace {
 
 const QString kDebugValue = QStringLiteral("debug");
+
+// $XDG_STATE_HOME when it is set to an absolute path, else ~/.local/state.
+QString stateHome()
+{
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (QDir::isAbsolutePath(state))
+        return QDir::cleanPath(state);
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
+// Creates the log's folder (0700 where it is new) and the log itself, empty,
+// 0600 and never through a symbolic link. False when it cannot be created.
+bool createLog(QFile &log)
+{
+    const QByteArray path = QFile::encodeName(log.fileName());
+    const QByteArray dir = QFile::encodeName(QFileInfo(log.fileName()).absolutePath());
+    for (qsizetype slash = dir.indexOf('/', 1);; slash = dir.indexOf('/', slash + 1)) {
+        const QByteArray level = slash < 0 ? dir : dir.left(slash);
+        if (::mkdir(level.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (slash < 0)
+            break;
+    }
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::fchmod(fd, 0600);
+    if (log.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
 
 } // namespace
 
@@ -128,7 +166,7 @@ void TDebugHelper::Start()
     d->logFile = std::make_unique<QFile>(LogFileName());
     // A log that cannot be created stays "started": its lines are lost.
     if (!d->logFile->fileName().isEmpty())
-        d->logFile->open(QIODevice::ReadWrite | QIODevice::Truncate);
+        createLog(*d->logFile);
 }
 
 void TDebugHelper::Stop()
@@ -179,7 +217,9 @@ QString TDebugHelper::LogFileNameFor(const QString &executable)
     const QString name = QFileInfo(executable).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > 0 ? name.left(dot) : name;
-    return executable.left(executable.size() - name.size()) + base + QStringLiteral(".log");
+    if (base.isEmpty())
+        return {};
+    return QStringLiteral("%1/%2/%2.log").arg(stateHome(), base);
 }
 
 QByteArray TDebugHelper::LinePrefix(quint32 elapsedMs)
@@ -207,8 +247,8 @@ void Register()
     entry.className = QStringLiteral("corvanel::TDebugHelper");
     entry.includeFile = QStringLiteral("corvanel/Debug.h");
     entry.toolTip = QStringLiteral("Debug log");
-    entry.whatsThis = QStringLiteral(
-        "Writes time-stamped messages to a log beside the executable while tracing is on.");
+    entry.whatsThis =
+        QStringLiteral("Writes time-stamped messages to the program's log while tracing is on.");
     entry.createObject = &createDesigning<TDebugHelper, QObject>;
     Palette::add(std::move(entry));
 }

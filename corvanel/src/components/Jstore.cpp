@@ -260,8 +260,8 @@ void TJStorage::Assign(const QObject *source)
             source ? QString::fromLatin1(source->metaObject()->className()) : QStringLiteral("nil");
         throw Exception(QStringLiteral("Cannot assign a %1 to a TJStorage").arg(name));
     }
-    if (other == this)
-        return; // closing first would lose our own open state
+    // Closing comes first, also when the source is this storage itself: it
+    // then stays closed, as its open state was read after the close.
     Close();
     SetKey(other->Key());
     SetRegistryRootKey(other->RegistryRootKey());

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/RegistryFormat.h>
+#include "RegistryFormat.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -137,13 +137,15 @@ bool hasControl(QStringView text)
 class Parser
 {
 public:
-    explicit Parser(QStringList *errors) : m_errors(errors) {}
+    Parser(QStringList *errors, QStringList *comments) : m_errors(errors), m_comments(comments) {}
 
     QList<RegistryFileKey> run(const QStringList &lines)
     {
         bool headerSeen = false;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString line = lines[i].trimmed();
+            if (line.startsWith(QLatin1Char(';')) && m_comments)
+                m_comments->append(QStringLiteral("line %1: %2").arg(i + 1).arg(line));
             if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
                 continue;
             if (!headerSeen) {
@@ -385,6 +387,7 @@ private:
     }
 
     QStringList *m_errors;
+    QStringList *m_comments;
     QList<RegistryFileKey> m_keys;
     QHash<QString, int> m_index;
     QList<QHash<QString, qsizetype>> m_valueIndex;
@@ -457,9 +460,10 @@ QString valueLine(const QString &name, const RegistryValue &v)
 
 } // namespace
 
-QList<RegistryFileKey> RegistryFormat::parse(const QByteArray &file, QStringList *errors)
+QList<RegistryFileKey> RegistryFormat::parse(const QByteArray &file, QStringList *errors,
+                                             QStringList *comments)
 {
-    return Parser(errors).run(decodeLines(file));
+    return Parser(errors, comments).run(decodeLines(file));
 }
 
 QByteArray RegistryFormat::serialize(const QList<RegistryFileKey> &keys)

@@ -189,33 +189,49 @@ TEST_F(DebugLog, aLogThatCannotBeCreatedLosesOnlyItsLines)
     EXPECT_EQ(captured, QStringList({"one", "two"}));
 }
 
-TEST(DebugLogName, replacesTheExtensionOfTheFileNameOnly)
+TEST(DebugLogName, isTheProgramsOwnFileInTheUsersStateFolder)
 {
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("/usr/bin/ombrel"), "/usr/bin/ombrel.log");
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("/opt/my.app/bin/game"), "/opt/my.app/bin/game.log");
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("C:/Games/x.exe"), "C:/Games/x.log");
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/b.tar.gz"), "/a/b.tar.log");
-    EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/.hidden"), "/a/.hidden.log");
+    const QByteArray old = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/home/u/.state");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/usr/bin/ombrel"), "/home/u/.state/ombrel/ombrel.log");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/opt/my.app/bin/game"), "/home/u/.state/game/game.log");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("C:/Games/x.exe"), "/home/u/.state/x/x.log");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/b.tar.gz"), "/home/u/.state/b.tar/b.tar.log");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/a/.hidden"), "/home/u/.state/.hidden/.hidden.log");
     EXPECT_EQ(TDebugHelper::LogFileNameFor(""), "");
+    qputenv("XDG_STATE_HOME", "relative/is/ignored");
+    EXPECT_EQ(TDebugHelper::LogFileNameFor("/usr/games/ombrel"),
+              QDir::homePath() + "/.local/state/ombrel/ombrel.log");
+    qputenv("XDG_STATE_HOME", old);
 }
 
-// The real thing: a program in a folder of its own writes its log beside
-// itself, or, when it cannot, still gets its messages out.
+// The real thing: a program in a folder it cannot write (as /usr/bin) writes
+// its log in the user's state folder, or, when it cannot, still gets its
+// messages out.
 class DebugProgram : public ::testing::Test
 {
 protected:
     TempRegistry store;
     QString folder = QDir(store.path()).filePath("bin.d");
     QString program = QDir(folder).filePath("probe");
+    QString state = QDir(store.path()).filePath("state");
+    QString log = state + "/probe/probe.log";
 
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(folder));
         ASSERT_TRUE(QFile::copy(DEBUG_LOG_PROBE, program));
+        corvanel::TJStorage s;
+        s.SetKey("Software");
+        s.Open();
+        s.WriteBool("debug", true);
     }
     int run(const QStringList &args, QString *err = nullptr)
     {
         QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_STATE_HOME", state);
+        p.setProcessEnvironment(env);
         p.start(program, args);
         if (!p.waitForFinished(30000))
             return -1;
@@ -225,16 +241,11 @@ protected:
     }
 };
 
-TEST_F(DebugProgram, writesItsLogBesideTheExecutable)
+TEST_F(DebugProgram, writesItsPrivateLogInTheStateFolderNotBesideTheExecutable)
 {
-    corvanel::TJStorage s;
-    s.SetKey("Software");
-    s.Open();
-    s.WriteBool("debug", true);
-    s.Close();
     QString err;
     ASSERT_EQ(run({"first", "second"}, &err), 0);
-    const QByteArray text = readFile(program + ".log");
+    const QByteArray text = readFile(log);
     const QRegularExpression line(R"(^ *\d+ms :(first|second)\r$)");
     const QList<QByteArray> lines = text.split('\n');
     ASSERT_EQ(lines.size(), 3) << text.toStdString();
@@ -243,24 +254,43 @@ TEST_F(DebugProgram, writesItsLogBesideTheExecutable)
         EXPECT_TRUE(line.match(QString::fromUtf8(lines[i])).hasMatch()) << lines[i].toStdString();
     }
     EXPECT_TRUE(err.contains("corvanel.debug: first"));
+    EXPECT_FALSE(QFile::exists(program + ".log"));
+    EXPECT_EQ(QFileInfo(log).permissions() &
+                  ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+              QFile::Permissions());
+    EXPECT_EQ(QFileInfo(QFileInfo(log).path()).permissions() &
+                  (QFile::ReadOther | QFile::ReadGroup),
+              QFile::Permissions());
+}
+
+TEST_F(DebugProgram, aLinkPlantedAsTheLogIsNotFollowed)
+{
+    const QString victim = QDir(store.path()).filePath("victim");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(log).path()));
+    ASSERT_TRUE(QFile::link(victim, log));
+    QString err;
+    EXPECT_EQ(run({"hello"}, &err), 0);
+    EXPECT_EQ(readFile(victim), "precious");
+    EXPECT_TRUE(err.contains("corvanel.debug: hello"));
 }
 
 TEST_F(DebugProgram, aReadOnlyFolderLosesTheLogButNotTheMessages)
 {
-    corvanel::TJStorage s;
-    s.SetKey("Software");
-    s.Open();
-    s.WriteBool("debug", true);
-    s.Close();
+    ASSERT_TRUE(QDir().mkpath(state));
     if (geteuid() == 0)
-        ASSERT_TRUE(QDir().mkpath(program + ".log")); // permissions do not bind root
+        ASSERT_TRUE(QDir().mkpath(log)); // permissions do not bind root
     else
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(state, QFile::ReadOwner | QFile::ExeOwner);
     QString err;
     EXPECT_EQ(run({"hello"}, &err), 0);
-    EXPECT_FALSE(QFileInfo(program + ".log").isFile());
+    EXPECT_FALSE(QFileInfo(log).isFile());
     EXPECT_TRUE(err.contains("corvanel.debug: hello"));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(state, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(DebugRegister, putsTheHelperOnTheCorvanelPage)

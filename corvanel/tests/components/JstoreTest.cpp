@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using corvanel::Exception;
 using corvanel::TJStorage;
@@ -152,10 +154,47 @@ TEST_F(Storage, assignOpensTheTargetWhereTheSourceIsOpen)
     EXPECT_EQ(openPath(), "Software\\Source");
     EXPECT_EQ(storage.OwnerComponent(), &mine);
 
-    storage.Assign(&storage);
-    EXPECT_TRUE(storage.IsOpen());
     QObject other;
     EXPECT_EQ(messageOf([&] { storage.Assign(&other); }), "Cannot assign a QObject to a TJStorage");
+}
+
+TEST_F(Storage, assigningAStorageToItselfClosesIt)
+{
+    openAt("Software\\Self");
+    storage.Assign(&storage);
+    EXPECT_FALSE(storage.IsOpen());
+    EXPECT_EQ(storage.Connection(), nullptr);
+    EXPECT_EQ(storage.Key(), "Software\\Self");
+}
+
+TEST_F(Storage, aWriteIsThereForEveryReaderAtOnceAndAnOpenKeyReadsCurrentValues)
+{
+    openAt("Software\\Shared");
+    TJStorage other;
+    other.SetKey("Software\\Shared");
+    other.Open();
+    storage.WriteString("mine", "written");
+    EXPECT_EQ(other.ReadString("mine", "default"), "written");
+    other.WriteInteger("theirs", 7);
+    EXPECT_EQ(storage.ReadInteger("theirs", 0), 7);
+    EXPECT_TRUE(store.contents().contains("\"mine\"=\"written\""));
+}
+
+TEST_F(Storage, aWriteSurvivesTheEndOfItsProcessBeforeClose)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        TJStorage s;
+        s.SetKey("Software\\Crash");
+        s.Open();
+        s.WriteString("last words", "kept");
+        _exit(0); // no Close, no destructor, as after a crash
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    openAt("Software\\Crash");
+    EXPECT_EQ(storage.ReadString("last words", "lost"), "kept");
 }
 
 TEST_F(Storage, aStoreThatCannotBeOpenedGivesDefaultsAndSwallowsWrites)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "RegistryFormat.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
 #include <corvanel/MRUCombo.h>
 #include <corvanel/Palette.h>
-#include <corvanel/RegistryFormat.h>
 
 #include "TempRegistry.h"
 
@@ -140,7 +140,11 @@ TEST_F(Combo, inTheDesignerItNeitherLoadsNorSaves)
     combo->setEditText("beta");
     combo->UpdateList();
     EXPECT_EQ(itemsOf(*combo), QStringList({"beta"}));
-    EXPECT_EQ(store.contents(),
+    // Neither the 2.x file was carried over nor a store made.
+    EXPECT_FALSE(QFile::exists(store.file()));
+    QFile file(store.legacyFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
               "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test\\Combo]\n\"Count\"=dword:00000001\n"
               "\"0\"=\"alpha\"\n");
 }

@@ -3,9 +3,10 @@
 //
 // The store under hostile conditions: a full disk, names that try to break a
 // line, stray bytes, odd spellings, a held lock, two paths to one file.
-#include <corvanel/RegistryFormat.h>
-#include <corvanel/StoreLock.h>
 #include <corvanel/TRegistry.h>
+
+#include "RegistryFormat.h"
+#include "RegistryPlace.h"
 
 #include "TempRegistry.h"
 
@@ -18,12 +19,14 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using corvanel::RegistryFormat;
+using corvanel::RegistryPlace;
+using corvanel::RegistryRoot;
 using corvanel::RegistryValue;
-using corvanel::StoreLock;
 using corvanel::TRegistry;
 
 namespace {
@@ -78,6 +81,7 @@ TEST_F(Store, aFullDiskFailsTheWriteAndLeavesTheStoreAsItWas)
     EXPECT_EQ(result, 1) << "the write must be reported as failed";
     EXPECT_EQ(store.contents(), before);
     EXPECT_EQ(QDir(store.path()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(read("Software\\Keep", "299"), QString(20, QLatin1Char('k')));
 }
 
 TEST_F(Store, namesThatWouldBreakALineAreRefusedAndPlantNothing)
@@ -164,22 +168,21 @@ TEST_F(Store, readingTakesNoLockAndCreatesNothingAndAWriterGivesUp)
         ASSERT_TRUE(reg.OpenKey("Software\\L", true));
         reg.WriteString("v", "1");
     }
-    const QString real = QFileInfo(store.file()).canonicalFilePath();
-    QFile::remove(real + ".lock");
-    const StoreLock held(real, true);
-    ASSERT_TRUE(held.isLocked());
-    // A second lock in this process is a new open file: it waits like another process.
+    // Another writer in the middle of a transaction holds the write lock.
+    QString error;
+    const auto held = RegistryPlace::open(RegistryRoot::CurrentUser, false, &error);
+    ASSERT_TRUE(held && held->begin()) << qPrintable(error);
     EXPECT_EQ(read("Software\\L", "v"), "1");
     EXPECT_EQ(read("Software\\Nothing", "v"), "missing");
-    EXPECT_EQ(QFileInfo(real + ".lock").permissions() & QFile::ReadOther, 0);
     TRegistry writer;
-    writer.SetLazyWrite(false);
     ASSERT_TRUE(writer.OpenKey("Software\\L", true));
-    writer.WriteString("v", "2");
-    EXPECT_FALSE(writer.Flush());
-    EXPECT_TRUE(writer.LastError().contains("locked"));
-    writer.DiscardChanges();
+    EXPECT_FALSE(writer.WriteString("v", "2"));
+    EXPECT_TRUE(writer.LastError().contains("being changed by another program"))
+        << qPrintable(writer.LastError());
+    held->rollback();
     EXPECT_EQ(read("Software\\L", "v"), "1");
+    EXPECT_TRUE(writer.WriteString("v", "3"));
+    EXPECT_EQ(read("Software\\L", "v"), "3");
 }
 
 TEST(StoreReading, createsNoFileOrFolder)
@@ -212,6 +215,75 @@ TEST_F(Store, writersThroughALinkAndTheRealFolderLoseNothing)
     ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Race"));
     EXPECT_EQ(reg.GetValueNames().size(), 2 * kEach);
     EXPECT_FALSE(QFileInfo(store.file()).isSymLink());
+}
+
+// The engine is no part of the interface: TRegistry is one pointer.
+static_assert(sizeof(TRegistry) == sizeof(void *));
+
+QFile::Permissions permissionsOf(const QString &path)
+{
+    return QFileInfo(path).permissions() &
+           ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser); // the owner's, twice
+}
+
+TEST(StorePrivacy, theUsersFolderAndEveryDatabaseFileAreTheUsersAlone)
+{
+    TempRegistry store;
+    const QString dir = store.path() + "/config/Corvanel/registry";
+    qputenv("CORVANEL_REGISTRY_DIR", QFile::encodeName(dir));
+    TRegistry reg;
+    reg.SetLazyWrite(false);
+    ASSERT_TRUE(reg.OpenKey("Software\\Recent", true)) << qPrintable(reg.LastError());
+    ASSERT_TRUE(reg.WriteString("0", "/home/me/secret.txt"));
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    EXPECT_EQ(permissionsOf(dir), owner | QFile::ExeOwner);
+    for (const char *suffix : {".db", ".db-wal", ".db-shm"}) {
+        const QString file = dir + "/HKEY_CURRENT_USER" + suffix;
+        ASSERT_TRUE(QFile::exists(file)) << suffix;
+        EXPECT_EQ(permissionsOf(file), owner) << suffix;
+    }
+}
+
+TEST_F(Store, aLinkPlantedInThePlaceOfTheStoreIsNeverFollowed)
+{
+    const QString victim = store.path() + "/victim";
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    ASSERT_TRUE(QFile::link(victim, store.file()));
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey("Software", true));
+    EXPECT_TRUE(reg.LastError().contains("symbolic link")) << qPrintable(reg.LastError());
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "precious");
+}
+
+TEST_F(Store, aFolderOthersCanWriteOrThatBelongsToAnotherUserIsRefusedByName)
+{
+    const QString dir = store.path() + "/shared";
+    ASSERT_TRUE(QDir().mkpath(dir));
+    qputenv("CORVANEL_REGISTRY_DIR", QFile::encodeName(dir));
+    for (const auto mode : {S_IRWXU | S_IRWXG | S_IRWXO | S_ISVTX, S_IRWXU | S_IRWXG | 0}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(dir).constData(), mode), 0);
+        TRegistry reg;
+        EXPECT_FALSE(reg.OpenKey("Software", true));
+        EXPECT_EQ(reg.LastError(), QString("The store folder %1 can be written by other users; no "
+                                           "store is kept there.")
+                                       .arg(dir));
+    }
+    EXPECT_FALSE(QFile::exists(dir + "/HKEY_CURRENT_USER.db"));
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a folder away";
+    ASSERT_EQ(::chmod(QFile::encodeName(dir).constData(), 0755), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(dir).constData(), 65534, 65534), 0);
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey("Software", true));
+    EXPECT_EQ(
+        reg.LastError(),
+        QString("The store folder %1 belongs to another user; no store is kept there.").arg(dir));
 }
 
 QString randomName(QRandomGenerator &random)

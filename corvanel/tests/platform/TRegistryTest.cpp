@@ -188,9 +188,9 @@ TEST(RegistryLocation, followsTheXdgFoldersWithoutTheOverride)
     qputenv("XDG_CONFIG_HOME", "/tmp/ombrel-home-config");
     qputenv("XDG_CONFIG_DIRS", "/tmp/ombrel-system-config");
     EXPECT_EQ(TRegistry::StoreFileName(RegistryRoot::CurrentUser),
-              "/tmp/ombrel-home-config/Corvanel/registry/HKEY_CURRENT_USER.reg");
+              "/tmp/ombrel-home-config/Corvanel/registry/HKEY_CURRENT_USER.db");
     EXPECT_EQ(TRegistry::StoreFileName(RegistryRoot::LocalMachine),
-              "/tmp/ombrel-system-config/Corvanel/registry/HKEY_LOCAL_MACHINE.reg");
+              "/tmp/ombrel-system-config/Corvanel/registry/HKEY_LOCAL_MACHINE.db");
     EXPECT_EQ(TRegistry::StoreFileName(RegistryRoot::DynData), "");
     qputenv("XDG_CONFIG_HOME", oldHome);
     qputenv("XDG_CONFIG_DIRS", oldDirs);
@@ -224,7 +224,7 @@ TEST_F(Registry, aReadOnlyFolderStillAllowsReading)
     QFile::setPermissions(store.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST_F(Registry, aDamagedFileIsReadAsFarAsPossibleAndNotRewrittenByReading)
+TEST_F(Registry, aDamagedFileIsCarriedOverAsFarAsPossibleAndKeptAsItWas)
 {
     const QByteArray damaged = "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Ombrel]\n"
                                "\"Count\"=dword:00000002\n"
@@ -245,7 +245,10 @@ TEST_F(Registry, aDamagedFileIsReadAsFarAsPossibleAndNotRewrittenByReading)
         EXPECT_EQ(second, "default");
         reg.WriteInteger("Count", 2); // the same value: no write
     }
-    EXPECT_EQ(store.contents(), damaged);
+    EXPECT_FALSE(QFile::exists(store.legacyFile()));
+    QFile kept(store.legacyFile() + ".imported");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), damaged);
     {
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey("Software\\Ombrel", true));
@@ -257,6 +260,48 @@ TEST_F(Registry, aDamagedFileIsReadAsFarAsPossibleAndNotRewrittenByReading)
     EXPECT_EQ(findIn(keys, key, "0")->text, "kept");
     EXPECT_EQ(findIn(keys, key, "Count")->dword, 2u);
     EXPECT_EQ(findIn(keys, key, "1")->text, "new");
+}
+
+QStringList warnings;
+
+void captureWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg)
+        warnings << message;
+}
+
+TEST_F(Registry, aStoreOfRelease2IsCarriedOverWithItsCommentsAndDamagedLinesReported)
+{
+    const QByteArray old = "REGEDIT4\n; written by hand\n"
+                           "[HKEY_CURRENT_USER\\Software\\Ombrel]\n"
+                           "\"Count\"=dword:00000002\n"
+                           "\"0\"=\"D:\\\\a\\\\one.txt\"\n"
+                           "this line is damaged\n"
+                           "\"Path\"=hex(2):25,48,25,00\n"
+                           "[HKEY_CURRENT_USER\\Software\\Ombrel\\Empty]\n";
+    store.write(old);
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
+    TRegistry reg;
+    const bool opened = reg.OpenKeyReadOnly("Software\\Ombrel");
+    qInstallMessageHandler(previous);
+    ASSERT_TRUE(opened) << qPrintable(reg.LastError());
+    qint32 count = 0;
+    QString first, path;
+    EXPECT_TRUE(reg.ReadInteger("Count", count));
+    EXPECT_EQ(count, 2);
+    EXPECT_TRUE(reg.ReadString("0", first));
+    EXPECT_EQ(first, "D:\\a\\one.txt");
+    EXPECT_EQ(reg.GetDataType("Path"), corvanel::rdExpandString);
+    EXPECT_EQ(reg.GetKeyNames(), QStringList({"Empty"}));
+    const QString report = warnings.join('\n');
+    EXPECT_TRUE(report.contains("line 2: ; written by hand")) << qPrintable(report);
+    EXPECT_TRUE(report.contains("line 6")) << qPrintable(report);
+    EXPECT_TRUE(report.contains(store.legacyFile() + ".imported")) << qPrintable(report);
+    QFile kept(store.legacyFile() + ".imported");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), old);
+    EXPECT_FALSE(QFile::exists(store.legacyFile()));
 }
 
 TEST_F(Registry, aWriteOverAStaleViewKeepsWhatAnotherProcessWrote)

@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
+#include "RegistryDatabase.h"
+#include "RegistryFormat.h"
+#include "RegistryPlace.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -32,19 +36,39 @@ public:
     TempRegistry &operator=(const TempRegistry &) = delete;
 
     QString path() const { return m_dir.path(); }
+    // The root's database.
     QString file(const QString &root = QStringLiteral("HKEY_CURRENT_USER")) const
+    {
+        return QDir(m_dir.path()).filePath(root + QStringLiteral(".db"));
+    }
+    // The root's store file of release 2, carried over on first use.
+    QString legacyFile(const QString &root = QStringLiteral("HKEY_CURRENT_USER")) const
     {
         return QDir(m_dir.path()).filePath(root + QStringLiteral(".reg"));
     }
+    // What the root holds, as REGEDIT4 text (the root's own section only
+    // when it has values); empty when there is no database.
     QByteArray contents(const QString &root = QStringLiteral("HKEY_CURRENT_USER")) const
     {
-        QFile f(file(root));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        const corvanel::RegistryRoot id = corvanel::RegistryPlace::rootFromName(root);
+        if (!QFile::exists(corvanel::RegistryPlace::databaseFile(id)))
+            return {};
+        QString error;
+        const auto db = corvanel::RegistryPlace::open(id, false, &error);
+        if (!db)
+            return error.toUtf8();
+        auto keys =
+            db->exportKeys(corvanel::RegistryDatabase::kRoot, corvanel::RegistryPlace::rootName(id))
+                .value_or(QList<corvanel::RegistryFileKey>());
+        if (!keys.isEmpty() && keys.first().values.isEmpty())
+            keys.removeFirst();
+        return corvanel::RegistryFormat::serialize(keys);
     }
+    // Writes a store file of release 2.
     void write(const QByteArray &text,
                const QString &root = QStringLiteral("HKEY_CURRENT_USER")) const
     {
-        QFile f(file(root));
+        QFile f(legacyFile(root));
         if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
             f.write(text);
     }

@@ -5,6 +5,7 @@
 #include <corvanel/Jstore.h>
 #include <corvanel/MRUCombo.h>
 
+#include "RegistryPlace.h"
 #include "TempRegistry.h"
 
 #include <QDir>
@@ -23,13 +24,15 @@ struct Result
     QString err;
 };
 
-// With `fileSizeLimit` the tool runs as on a disk with that much room left.
+// With `fileSizeLimit` the tool runs as on a disk with that much room left,
+// as under "ulimit -f": SIGXFSZ keeps its default action, which would end the
+// tool if it did not ignore the signal itself.
 Result reg(const QStringList &args, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
     if (fileSizeLimit != RLIM_INFINITY)
         process.setChildProcessModifier([fileSizeLimit] {
-            std::signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{fileSizeLimit, fileSizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
         });
@@ -163,6 +166,29 @@ TEST_F(CorvanelReg, aDamagedImportChangesNothing)
     EXPECT_EQ(reg({"query", "HKCU\\Software\\Imported"}).code, 1);
 }
 
+TEST_F(CorvanelReg, anImportIntoTwoRootsIsAllOrNothingWhenOneIsLocked)
+{
+    const QString file = QDir(store.path()).filePath("two.reg");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\First]\n\"a\"=\"1\"\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Second]\n\"b\"=\"2\"\n");
+    f.close();
+    QString error;
+    const auto held =
+        corvanel::RegistryPlace::open(corvanel::RegistryRoot::LocalMachine, true, &error);
+    ASSERT_TRUE(held && held->begin()) << qPrintable(error);
+    const Result r = reg({"import", file});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Nothing was changed")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_EQ(reg({"query", "HKCU\\Software\\First"}).code, 1);
+    held->rollback();
+    EXPECT_EQ(reg({"import", file}).code, 0);
+    EXPECT_EQ(reg({"query", "HKLM\\Software\\Second", "/v", "b"}).code, 0);
+    EXPECT_EQ(reg({"query", "HKCU\\Software\\First", "/v", "a"}).code, 0);
+}
+
 TEST_F(CorvanelReg, badInputFailsWithAClearMessage)
 {
     const QList<QStringList> bad = {
@@ -214,6 +240,8 @@ TEST_F(CorvanelReg, aFullDiskIsReportedAndTheStoreKeepsEveryKey)
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     EXPECT_FALSE(r.out.contains("successfully"));
     EXPECT_EQ(store.contents(), before);
+    EXPECT_EQ(QDir(store.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"HKEY_CURRENT_USER.db"}));
 
     const QString exported = QDir(store.path()).filePath("out.reg");
     EXPECT_EQ(reg({"export", "HKCU\\Software", exported}, 100).code, 1);

@@ -4,25 +4,28 @@
 // corvanel-reg: reads and changes the registry store that the Corvanel
 // components keep their values in, with the commands and switches of the
 // registry's own command-line tool (query, add, delete, export, import).
-#include <corvanel/RegistryFormat.h>
-#include <corvanel/SafeFile.h>
-#include <corvanel/TRegistry.h>
+#include "RegistryDatabase.h"
+#include "RegistryFormat.h"
+#include "RegistryPlace.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
+#include <csignal>
 #include <map>
 #include <memory>
 #include <optional>
 
+using corvanel::RegistryDatabase;
 using corvanel::RegistryFileKey;
 using corvanel::RegistryFormat;
+using corvanel::RegistryPlace;
 using corvanel::RegistryRoot;
 using corvanel::RegistryValue;
-using corvanel::SafeFile;
-using corvanel::TRegistry;
 
 namespace {
 
@@ -48,16 +51,17 @@ add needs /v or /ve to write a value; without them it only creates the key.
 Names are matched ignoring case. A key name (one level) has 1 to 255
 characters, a value name up to 16383; neither may hold a control character
 (line feed, tab, ...), and a key name no backslash. Such names are refused.
-Every change is written whole or not at all: the store is replaced only once
-the new one is completely on disk, so a full disk leaves it as it was.
-Reading takes no lock; a change waits at most 3 seconds for another program
-that is changing the same store, then fails. A store or import file larger
-than 256 MiB is refused.
+Every change is one transaction, committed before the command returns: it
+is kept whole or not at all, and a full disk or a size limit leaves the store
+as it was. An import is one transaction across every root it names. Reading
+never waits; a change waits at most 3 seconds for another program that is
+changing the same store, then fails. An import file larger than 256 MiB is
+refused, and so is a file with lines that cannot be read.
 
 delete without /v, /ve or /va removes the key and all its subkeys.
-The store lives in $XDG_CONFIG_HOME/Corvanel/registry (HKEY_CURRENT_USER)
-and the system configuration directory (the other roots);
-CORVANEL_REGISTRY_DIR moves all of them.
+The store is one SQLite database per root: HKEY_CURRENT_USER.db in
+$XDG_CONFIG_HOME/Corvanel/registry, the other roots in the system
+configuration directory; CORVANEL_REGISTRY_DIR moves all of them.
 
 Example, switching the Corvanel debug log on:
   corvanel-reg add "HKEY_CURRENT_USER\Software" /v debug /t REG_DWORD /d 1
@@ -96,13 +100,13 @@ KeyName parseKey(const QString &text)
     const QStringList segments = text.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     KeyName key;
     if (!segments.isEmpty())
-        key.root = TRegistry::RootFromName(segments.first());
+        key.root = RegistryPlace::rootFromName(segments.first());
     if (key.root == RegistryRoot::NoRoot)
         fail(QStringLiteral("Invalid key name \"%1\": it must start with a root such as "
                             "HKEY_CURRENT_USER.")
                  .arg(text));
-    if (TRegistry::StoreFileName(key.root).isEmpty())
-        fail(QStringLiteral("%1 cannot be opened.").arg(TRegistry::RootName(key.root)));
+    if (RegistryPlace::databaseFile(key.root).isEmpty())
+        fail(QStringLiteral("%1 cannot be opened.").arg(RegistryPlace::rootName(key.root)));
     for (const QString &segment : segments.mid(1))
         if (!RegistryFormat::isValidKeyName(segment))
             fail(QStringLiteral("Invalid key name \"%1\": a key name has 1 to 255 characters "
@@ -114,7 +118,7 @@ KeyName parseKey(const QString &text)
 
 QString fullName(const KeyName &key)
 {
-    const QString root = TRegistry::RootName(key.root);
+    const QString root = RegistryPlace::rootName(key.root);
     return key.path.isEmpty() ? root : root + QLatin1Char('\\') + key.path;
 }
 
@@ -221,30 +225,39 @@ void printValue(const QString &name, const RegistryValue &value)
           << typeName(value.type) << "    " << dataText(value) << '\n';
 }
 
-// Returns the key in its stored spelling.
-KeyName openForReading(TRegistry &registry, const KeyName &key)
+std::unique_ptr<RegistryDatabase> openStore(RegistryRoot root, bool create)
 {
-    registry.SetRootKey(key.root);
-    if (!registry.OpenKeyReadOnly(key.path))
-        fail(registry.LastError());
-    return {key.root, registry.CurrentPath()};
+    QString error;
+    std::unique_ptr<RegistryDatabase> db = RegistryPlace::open(root, create, &error);
+    if (!db)
+        fail(error);
+    return db;
 }
 
-TRegistry &openForWriting(TRegistry &registry, const KeyName &key)
+// The store of an existing key, and the key with its stored spelling.
+struct OpenKey
 {
-    registry.SetRootKey(key.root);
-    if (!registry.OpenKey(key.path, true))
-        fail(registry.LastError());
-    return registry;
-}
+    std::unique_ptr<RegistryDatabase> db;
+    RegistryDatabase::KeyId id = RegistryDatabase::kRoot;
+    KeyName name;
+};
 
-// A failed write is not tried again when the registry is destroyed.
-void flush(TRegistry &registry)
+OpenKey openExisting(const KeyName &key)
 {
-    if (!registry.Flush()) {
-        registry.DiscardChanges();
-        fail(QStringLiteral("Nothing was changed: %1").arg(registry.LastError()));
-    }
+    QString error;
+    OpenKey open;
+    open.db = RegistryPlace::open(key.root, false, &error);
+    const QStringList segments = key.path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    QStringList stored;
+    const auto id =
+        open.db ? open.db->findKey(RegistryDatabase::kRoot, segments, &stored) : std::nullopt;
+    if (!id)
+        fail(open.db || QFileInfo(RegistryPlace::databaseFile(key.root)).isFile()
+                 ? QStringLiteral("The key %1 does not exist.").arg(fullName(key))
+                 : error);
+    open.id = *id;
+    open.name = {key.root, stored.join(QLatin1Char('\\'))};
+    return open;
 }
 
 QString childPath(const KeyName &key, const QString &subkey)
@@ -252,34 +265,27 @@ QString childPath(const KeyName &key, const QString &subkey)
     return key.path.isEmpty() ? subkey : key.path + QLatin1Char('\\') + subkey;
 }
 
-// Visits `name` and, when `recursive`, every key below it, depth first in
-// sorted order. Without recursion: keys nest thousands of levels deep.
-template <typename Visit> void walk(const KeyName &name, bool recursive, Visit visit)
-{
-    TRegistry registry(TRegistry::Access::Read);
-    QList<KeyName> pending{name};
-    while (!pending.isEmpty()) {
-        const KeyName key = openForReading(registry, pending.takeLast());
-        const QStringList subkeys = registry.GetKeyNames();
-        visit(registry, key, subkeys);
-        if (recursive)
-            for (auto it = subkeys.rbegin(); it != subkeys.rend(); ++it)
-                pending.append({key.root, childPath(key, *it)});
-    }
-}
-
 void queryKey(const KeyName &name, bool recursive)
 {
-    walk(name, recursive,
-         [recursive](const TRegistry &registry, const KeyName &key, const QStringList &subkeys) {
-             out() << '\n' << fullName(key) << '\n';
-             for (const QString &value : registry.GetValueNames())
-                 if (const auto data = registry.ReadValue(value))
-                     printValue(value, *data);
-             if (!recursive)
-                 for (const QString &subkey : subkeys)
-                     out() << '\n' << fullName({key.root, childPath(key, subkey)}) << '\n';
-         });
+    OpenKey open = openExisting(name);
+    RegistryDatabase &db = *open.db;
+    if (recursive) {
+        const auto keys = db.exportKeys(open.id, fullName(open.name));
+        if (!keys)
+            fail(db.lastError());
+        for (const RegistryFileKey &key : *keys) {
+            out() << '\n' << key.path << '\n';
+            for (const auto &[value, data] : key.values)
+                printValue(value, data);
+        }
+        return;
+    }
+    out() << '\n' << fullName(open.name) << '\n';
+    for (const QString &value : db.valueNames(open.id).value_or(QStringList()))
+        if (const auto data = db.value(open.id, value))
+            printValue(data->first, data->second);
+    for (const QString &subkey : db.subkeyNames(open.id).value_or(QStringList()))
+        out() << '\n' << fullName({name.root, childPath(open.name, subkey)}) << '\n';
 }
 
 int query(const Options &options)
@@ -289,19 +295,21 @@ int query(const Options &options)
         queryKey(parseKey(options.positional[0]), options.recursive);
         return 0;
     }
-    TRegistry registry(TRegistry::Access::Read);
-    const KeyName key = openForReading(registry, parseKey(options.positional[0]));
-    const auto value = registry.ReadValue(*options.valueName);
+    OpenKey open = openExisting(parseKey(options.positional[0]));
+    const auto value = open.db->value(open.id, *options.valueName);
     if (!value)
         fail(QStringLiteral("The value \"%1\" does not exist in %2.")
-                 .arg(*options.valueName, fullName(key)));
-    QString stored = *options.valueName;
-    for (const QString &name : registry.GetValueNames())
-        if (name.compare(stored, Qt::CaseInsensitive) == 0)
-            stored = name;
-    out() << '\n' << fullName(key) << '\n';
-    printValue(stored, *value);
+                 .arg(*options.valueName, fullName(open.name)));
+    out() << '\n' << fullName(open.name) << '\n';
+    printValue(value->first, value->second);
     return 0;
+}
+
+// Ends a transaction that changed the store; a failure changed nothing.
+void commit(RegistryDatabase &db)
+{
+    if (!db.commit())
+        fail(QStringLiteral("Nothing was changed: %1").arg(db.lastError()));
 }
 
 bool onlyDigits(const QString &text, bool hex)
@@ -365,11 +373,16 @@ int add(const Options &options)
                  .arg(*options.valueName));
     const std::optional<RegistryValue> value =
         options.valueName ? std::optional(valueOf(options)) : std::nullopt;
-    TRegistry registry;
-    openForWriting(registry, key);
-    if (value && !registry.WriteValue(*options.valueName, *value))
-        fail(registry.LastError());
-    flush(registry);
+    const std::unique_ptr<RegistryDatabase> db = openStore(key.root, true);
+    if (!db->begin())
+        fail(QStringLiteral("Nothing was changed: %1").arg(db->lastError()));
+    const auto id = db->createKey(RegistryDatabase::kRoot,
+                                  key.path.split(QLatin1Char('\\'), Qt::SkipEmptyParts));
+    if (!id || (value && !db->setValue(*id, *options.valueName, *value))) {
+        db->rollback();
+        fail(QStringLiteral("Nothing was changed: %1").arg(db->lastError()));
+    }
+    commit(*db);
     out() << "The operation completed successfully.\n";
     return 0;
 }
@@ -378,28 +391,27 @@ int remove(const Options &options)
 {
     expectPositional(options, 1);
     const KeyName key = parseKey(options.positional[0]);
-    TRegistry registry;
-    if (!options.valueName && !options.allValues) {
-        if (key.path.isEmpty())
-            fail(QStringLiteral("A root key cannot be deleted."));
-        registry.SetRootKey(key.root);
-        if (!registry.KeyExists(key.path))
-            fail(QStringLiteral("The key %1 does not exist.").arg(fullName(key)));
-        if (!registry.DeleteKey(key.path))
-            fail(QStringLiteral("Nothing was changed: %1").arg(registry.LastError()));
-        out() << "The operation completed successfully.\n";
-        return 0;
+    const bool wholeKey = !options.valueName && !options.allValues;
+    if (wholeKey && key.path.isEmpty())
+        fail(QStringLiteral("A root key cannot be deleted."));
+    OpenKey open = openExisting(key);
+    RegistryDatabase &db = *open.db;
+    if (!db.begin())
+        fail(QStringLiteral("Nothing was changed: %1").arg(db.lastError()));
+    const QStringList names = wholeKey            ? QStringList()
+                              : options.allValues ? db.valueNames(open.id).value_or(QStringList())
+                                                  : QStringList{*options.valueName};
+    if (wholeKey && !db.removeKey(open.id)) {
+        db.rollback();
+        fail(QStringLiteral("Nothing was changed: %1").arg(db.lastError()));
     }
-    registry.SetRootKey(key.root);
-    if (!registry.KeyExists(key.path))
-        fail(QStringLiteral("The key %1 does not exist.").arg(fullName(key)));
-    openForWriting(registry, key);
-    const QStringList names =
-        options.allValues ? registry.GetValueNames() : QStringList{*options.valueName};
     for (const QString &name : names)
-        if (!registry.DeleteValue(name))
-            fail(QStringLiteral("The value \"%1\" does not exist in %2.").arg(name, fullName(key)));
-    flush(registry);
+        if (!db.removeValue(open.id, name)) {
+            db.rollback();
+            fail(QStringLiteral("The value \"%1\" does not exist in %2.")
+                     .arg(name, fullName(open.name)));
+        }
+    commit(db);
     out() << "The operation completed successfully.\n";
     return 0;
 }
@@ -415,61 +427,81 @@ int exportKey(const Options &options)
                  .arg(fileName));
     if (target.exists() && !options.overwrite)
         fail(QStringLiteral("%1 exists; add /y to overwrite it.").arg(fileName));
-    QList<RegistryFileKey> keys;
-    walk(key, true, [&keys](const TRegistry &registry, const KeyName &name, const QStringList &) {
-        RegistryFileKey fileKey{fullName(name), {}};
-        for (const QString &value : registry.GetValueNames())
-            if (const auto data = registry.ReadValue(value))
-                fileKey.values.append({value, *data});
-        keys.append(fileKey);
-    });
-    QString error;
-    if (!SafeFile::replace(fileName, RegistryFormat::serialize(keys), 0666, &error))
-        fail(QStringLiteral("Cannot write %1: %2").arg(fileName, error));
+    OpenKey open = openExisting(key);
+    const auto keys = open.db->exportKeys(open.id, fullName(open.name));
+    if (!keys)
+        fail(open.db->lastError());
+    QSaveFile file(fileName);
+    const QByteArray bytes = RegistryFormat::serialize(*keys);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        fail(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
     out() << "The operation completed successfully.\n";
     return 0;
 }
 
+QByteArray readImport(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        fail(QStringLiteral("Cannot read %1: it does not exist.").arg(fileName));
+    if (!info.isFile())
+        fail(QStringLiteral("Cannot read %1: it is not a regular file.").arg(fileName));
+    if (info.size() > RegistryDatabase::kMaxImportSize)
+        fail(QStringLiteral("Cannot read %1: it is larger than 256 MiB.").arg(fileName));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("Cannot read %1: %2").arg(fileName, file.errorString()));
+    return file.read(RegistryDatabase::kMaxImportSize + 1);
+}
+
+// All or nothing across the roots: every store is locked before anything is
+// written, and each is committed only once all of them took their keys.
 int importFile(const Options &options)
 {
     expectPositional(options, 1);
     const QString fileName = options.positional[0];
-    QByteArray bytes;
-    SafeFile::Stamp stamp;
-    QString error;
-    if (!SafeFile::read(fileName, TRegistry::kMaxStoreSize, bytes, stamp, &error))
-        fail(QStringLiteral("Cannot read %1: %2").arg(fileName, error));
-    if (stamp.size < 0)
-        fail(QStringLiteral("Cannot read %1: it does not exist.").arg(fileName));
+    const QByteArray bytes = readImport(fileName);
     QStringList errors;
     const QList<RegistryFileKey> keys = RegistryFormat::parse(bytes, &errors);
     if (!errors.isEmpty())
-        fail(QStringLiteral("%1 was not imported:\n  %2")
-                 .arg(fileName, errors.join(QStringLiteral("\n  "))));
+        fail(QStringLiteral("%1 was not imported: %2 lines cannot be read:\n  %3")
+                 .arg(fileName)
+                 .arg(errors.size())
+                 .arg(errors.join(QStringLiteral("\n  "))));
     if (keys.isEmpty())
         fail(QStringLiteral("%1 was not imported: it holds no keys.").arg(fileName));
-    // Every key is checked before anything is written.
-    QList<KeyName> names;
+    std::map<RegistryRoot, QList<RegistryFileKey>> byRoot;
     for (const RegistryFileKey &key : keys)
-        names << parseKey(key.path);
-    // One registry per root: its keys are written together, all or nothing.
-    std::map<RegistryRoot, std::unique_ptr<TRegistry>> registries;
-    try {
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            auto &registry = registries[names[i].root];
-            if (!registry)
-                registry = std::make_unique<TRegistry>();
-            openForWriting(*registry, names[i]);
-            for (const auto &[name, value] : keys[i].values)
-                if (!registry->WriteValue(name, value))
-                    fail(registry->LastError());
+        byRoot[parseKey(key.path).root].append(key);
+    std::map<RegistryRoot, std::unique_ptr<RegistryDatabase>> stores;
+    const auto abandon = [&stores](const QString &why) {
+        for (auto &[root, db] : stores)
+            db->rollback();
+        fail(QStringLiteral("Nothing was changed: %1").arg(why));
+    };
+    for (const auto &[root, rootKeys] : byRoot) {
+        QString error;
+        auto db = RegistryPlace::open(root, true, &error);
+        if (!db)
+            abandon(error);
+        if (!db->begin())
+            abandon(db->lastError());
+        stores[root] = std::move(db);
+    }
+    for (const auto &[root, rootKeys] : byRoot)
+        if (!stores[root]->importKeys(rootKeys, nullptr))
+            abandon(stores[root]->lastError());
+    QStringList committed;
+    for (auto &[root, db] : stores) {
+        if (!db->commit()) {
+            if (committed.isEmpty())
+                abandon(db->lastError());
+            for (auto &[other, rest] : stores)
+                rest->rollback();
+            fail(QStringLiteral("%1 was imported into %2 only: %3")
+                     .arg(fileName, committed.join(QStringLiteral(", ")), db->lastError()));
         }
-        for (auto &[root, registry] : registries)
-            flush(*registry);
-    } catch (const Failure &) {
-        for (auto &[root, registry] : registries)
-            registry->DiscardChanges();
-        throw;
+        committed << RegistryPlace::rootName(root);
     }
     out() << "The operation completed successfully.\n";
     return 0;
@@ -505,6 +537,9 @@ int run(const QStringList &args)
 
 int main(int argc, char **argv)
 {
+    // A file size limit is then an ordinary write error (EFBIG) that leaves
+    // the store as it was, not a signal that ends the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     int status = 1;
     try {

@@ -23,7 +23,6 @@
 #include <corvanel/MRUCombo.h>
 #include <corvanel/NumberEdit.h>
 #include <corvanel/Palette.h>
-#include <corvanel/RegistryFormat.h>
 #include <corvanel/TRegistry.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/UnitEdit.h>

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/corvanel_export.h>
-
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
@@ -15,7 +13,7 @@ namespace corvanel {
 
 // One typed registry value. The type codes are the registry's own, so that
 // files and a native backend can pass them through unchanged.
-struct CORVANEL_EXPORT RegistryValue
+struct RegistryValue
 {
     enum Type : quint32
     {
@@ -46,7 +44,7 @@ struct CORVANEL_EXPORT RegistryValue
 // A key of a registry file with its values in file order. `path` is the full
 // path including the root ("HKEY_CURRENT_USER\Software\Ombrel"); an empty
 // value name stands for the key's default value ("@" in the file).
-struct CORVANEL_EXPORT RegistryFileKey
+struct RegistryFileKey
 {
     QString path;
     QList<std::pair<QString, RegistryValue>> values;
@@ -75,7 +73,7 @@ struct CORVANEL_EXPORT RegistryFileKey
 // what it holds. Keys and value names are matched case-insensitively; a key or
 // value that occurs twice is merged into the first spelling, the later value
 // winning.
-class CORVANEL_EXPORT RegistryFormat
+class RegistryFormat
 {
 public:
     // Bounds of the registry itself: a key name up to 255 characters, a value
@@ -83,7 +81,10 @@ public:
     static constexpr qsizetype kMaxKeyName = 255;
     static constexpr qsizetype kMaxValueName = 16383;
 
-    static QList<RegistryFileKey> parse(const QByteArray &file, QStringList *errors = nullptr);
+    // `errors` gets one line for each line that could not be read,
+    // `comments` one for each comment line (";"), which carries no data.
+    static QList<RegistryFileKey> parse(const QByteArray &file, QStringList *errors = nullptr,
+                                        QStringList *comments = nullptr);
     static QByteArray serialize(const QList<RegistryFileKey> &keys);
 
     // One level of a key path: not empty, no backslash, no control character.
