@@ -3,6 +3,7 @@
 #include "GameController.h"
 
 #include "Search.h"
+#include "Sowing.h"
 
 #include <string>
 
@@ -104,8 +105,6 @@ void GameController::BoardClick(MouseButton button, int h)
         ShowError(Id::Empty);
         return;
     }
-    m_capturePending = false;
-    m_moveEnding = false;
     PushSnapshot();
     StartMove(h);
 }
@@ -120,11 +119,11 @@ void GameController::MoveTimerTimer()
     else
         m_view.SetStatusText(GameText(Id::PlayerPlaying, mover + 1));
     m_view.SetBoardCursor(BoardCursor::Busy);
-    if (m_endless && m_finishEndlessAtOnce && m_sown >= EndlessSeedsShown) {
+    if (m_endless && m_finishEndlessAtOnce && m_sowing.Sown >= EndlessSeedsShown) {
         FinishMoveAtOnce();
         return;
     }
-    SowStep((m_board.SowHouse + 1) % HouseCount);
+    PlayStep(NextSowHouse(m_board));
 }
 
 void GameController::FlashTimerTimer()
@@ -254,13 +253,14 @@ void GameController::SetSetupMode(bool on)
 
 void GameController::StartMove(int house)
 {
-    m_sown = 0;
+    m_sowing = SowingState{};
     m_lastMoveCut = false;
-    m_endless = SimulateMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house,
-                             m_board.Seeds, m_board.Taken)
-                    .Cut;
+    SeedArray seeds = m_board.Seeds;
+    StoreArray stores = m_board.Taken;
+    m_endless =
+        PlayWholeMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house, seeds, stores);
     SetMoveTimer(true);
-    SowStep(house);
+    PlayStep(house);
 }
 
 // The same steps as the timer would take, without the pauses and without
@@ -269,7 +269,7 @@ void GameController::FinishMoveAtOnce()
 {
     m_drawSteps = false;
     while (m_moveTimer)
-        SowStep((m_board.SowHouse + 1) % HouseCount);
+        PlayStep(NextSowHouse(m_board));
     ResumeDrawing();
 }
 
@@ -293,40 +293,19 @@ void GameController::DrawTaken(int player)
         m_view.DrawTaken(player);
 }
 
-void GameController::SowStep(int h)
+void GameController::PlayStep(int h)
 {
-    TBoard &b = m_board;
-    b.SowHouse = h;
-    if (b.InHand == 0 && b.Seeds[h] == 0) {
-        EndOfMove();
-        return;
-    }
-    if (m_moveEnding) {
-        b.SowHouse = (h - 1) % HouseCount;
-        EndOfMove();
-        return;
-    }
-    if (m_capturePending) {
-        m_capturePending = false;
-        const int taker = b.InHand == 0 ? b.Mover : OwnerOf(b, h);
-        b.Taken[taker] += 1;
-        DrawTaken(taker);
-        b.Seeds[h] = 0;
-        DrawHouse(h);
-        if (b.InHand == 0)
-            m_moveEnding = true;
-        return;
-    }
-    if (b.InHand == 0) { // the start of the move, or a relay
-        b.InHand = b.Seeds[h];
-        b.Seeds[h] = 0;
+    const SowReport step = SowStep(m_board, m_sowing, h);
+    switch (step.Action) {
+    case SowAction::Lifted:
+    case SowAction::Sowed:
         DrawHouse(h);
         return;
-    }
-    if (m_sown >= MaxSownSeeds) {
-        // This sowing would never end: lay the rest down here and stop.
-        b.Seeds[h] += b.InHand;
-        b.InHand = 0;
+    case SowAction::Captured:
+        DrawTaken(step.Taker);
+        DrawHouse(h);
+        return;
+    case SowAction::Cut:
         DrawHouse(h);
         m_lastMoveCut = true;
         SetMoveTimer(false); // no tick may come while the player reads why
@@ -335,18 +314,9 @@ void GameController::SowStep(int h)
                            MessageIcon::None);
         EndOfMove();
         return;
-    }
-    if (b.InHand == 1 && b.Seeds[h] == 0)
-        m_moveEnding = true;
-    b.Seeds[h] += 1;
-    b.InHand -= 1;
-    ++m_sown;
-    DrawHouse(h);
-    if (b.Seeds[h] == GroupSize) {
-        b.SowHouse = (h - 1) % HouseCount;
-        m_capturePending = true;
-    } else if (b.InHand == 0) {
-        b.SowHouse = (h - 1) % HouseCount;
+    case SowAction::Ended:
+        EndOfMove();
+        return;
     }
 }
 
@@ -355,20 +325,17 @@ void GameController::EndOfMove()
     ResumeDrawing();
     TBoard &b = m_board;
     b.Mover = std::uint8_t(1 - b.Mover);
-    m_moveEnding = false;
+    m_sowing.Ending = false;
     SetMoveTimer(false);
     m_view.SetBoardCursor(BoardCursor::Hand);
     m_view.RefreshCursor();
     m_view.Beep();
 
-    if (SeedsOf(b, b.Mover) == 0) {
+    if (RoundIsOver(b)) {
         m_view.SetStatusText(GameText(Id::RoundOver));
-        const int w = 1 - b.Mover;
-        b.Taken[w] += SeedsOf(b, w) / GroupSize;
-        m_view.DrawTaken(w);
-        ClearHouses(b);
+        m_view.DrawTaken(EndRound(b));
         m_view.Repaint(true);
-        if (b.Taken[0] == 0 || b.Taken[1] == 0) {
+        if (GameIsOver(b)) {
             // The next round gives Player 1 Taken[0] houses, so the winner
             // named is the one who gets them all (also when both stores are
             // empty, which only a set-up board can reach).
@@ -434,10 +401,6 @@ void GameController::ComputerMove()
         return;
     }
     m_chosenHouse = house;
-    if (!hint) {
-        m_capturePending = false;
-        m_moveEnding = false;
-    }
     m_flashCount = 0;
     SetFlashTimer(true);
     SetStopEnabled(false);

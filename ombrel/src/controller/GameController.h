@@ -7,7 +7,8 @@
 // every command. It reaches the screen only through GameView, so whole games
 // can be played by calls: a test calls a command, then ticks the timers.
 //
-// A move is animated one step per MoveTimer tick (SowStep); EndOfMove runs
+// A move is animated one step per MoveTimer tick: PlayStep() calls the rules'
+// SowStep() and draws what it did. EndOfMove runs
 // after its last step, passes the turn and, when it is the computer's turn,
 // starts ComputerMove, which searches, picks a house and starts FlashTimer;
 // after the flash the chosen house is sown by MoveTimer like a human move.
@@ -28,6 +29,7 @@
 #include "GameView.h"
 #include "MoveHistory.h"
 #include "Random.h"
+#include "Sowing.h"
 
 #include <cstdint>
 
@@ -113,8 +115,6 @@ public:
     int Opponent() const noexcept { return m_opponent; }
     bool SetupMode() const noexcept { return m_setupMode; }
     bool HintMode() const noexcept { return m_hintMode; }
-    bool CapturePending() const noexcept { return m_capturePending; }
-    bool MoveEnding() const noexcept { return m_moveEnding; }
     int FlashCount() const noexcept { return m_flashCount; }
     int ChosenHouse() const noexcept { return m_chosenHouse; }
     int ComputerSide() const noexcept { return m_computerSide; }
@@ -127,7 +127,7 @@ public:
     // A move is sown, a pick is flashing or a search runs.
     bool IsBusy() const noexcept;
     // Seeds sown so far in the current move.
-    int SownThisMove() const noexcept { return m_sown; }
+    int SownThisMove() const noexcept { return m_sowing.Sown; }
     // The last move was cut after MaxSownSeeds seeds.
     bool LastMoveCut() const noexcept { return m_lastMoveCut; }
     // The move being sown will be cut after MaxSownSeeds seeds.
@@ -137,7 +137,7 @@ public:
     Random &Rng() noexcept { return m_random; }
 
 private:
-    void SowStep(int h);
+    void PlayStep(int h);
     void FinishMoveAtOnce();
     void ResumeDrawing();
     void DrawHouse(int h);
@@ -163,8 +163,7 @@ private:
     bool m_hintMode = false;
     TBoard m_board;
     MoveHistory m_history;
-    bool m_capturePending = false;
-    bool m_moveEnding = false;
+    SowingState m_sowing;
     int m_flashCount = 0;
     int m_chosenHouse = 0;
     int m_computerSide = 1;
@@ -176,7 +175,6 @@ private:
     bool m_stopEnabled = false;
 
     Random m_random;
-    int m_sown = 0;
     bool m_lastMoveCut = false;
     bool m_endless = false;
     bool m_finishEndlessAtOnce = true;
