@@ -35,7 +35,7 @@ protected:
             key(Qt::Key_Right);
         if (house >= 6)
             key(Qt::Key_Up);
-        ASSERT_EQ(form->FocusHouse(), house);
+        ASSERT_EQ(form->PaintBox()->FocusHouse(), house);
     }
 };
 
@@ -46,24 +46,24 @@ TEST_F(KeyboardFixture, boardTakesTheFocusButShowsNoMarkUntilAKey)
     EXPECT_EQ(board()->focusPolicy(), Qt::StrongFocus);
     board()->setFocus(Qt::ActiveWindowFocusReason);
     ASSERT_TRUE(board()->hasFocus());
-    EXPECT_FALSE(form->FocusMarkShown());
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
     key(Qt::Key_Right); // the first arrow only shows where the keyboard is
-    EXPECT_TRUE(form->FocusMarkShown());
-    EXPECT_EQ(form->FocusHouse(), 0);
+    EXPECT_TRUE(form->PaintBox()->FocusMarkShown());
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 0);
     key(Qt::Key_Right);
-    EXPECT_EQ(form->FocusHouse(), 1);
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 1);
 }
 
 TEST_F(KeyboardFixture, tabShowsTheMarkAndAClickHidesItAndMovesIt)
 {
     key(Qt::Key_Tab);
     board()->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(form->FocusMarkShown());
+    EXPECT_TRUE(form->PaintBox()->FocusMarkShown());
     ui().Human->trigger();
     QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, houseCentre(9));
     QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, houseCentre(9));
-    EXPECT_FALSE(form->FocusMarkShown());
-    EXPECT_EQ(form->FocusHouse(), 9);
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 9);
     ASSERT_EQ(messages.size(), 1u); // the click itself was a click
     EXPECT_EQ(messages[0].text, "You don't own this house!");
 }
@@ -77,7 +77,7 @@ TEST_F(KeyboardFixture, arrowsWalkTheRowsInScreenOrder)
     };
     for (const auto &[k, house] : walk) {
         key(k);
-        EXPECT_EQ(form->FocusHouse(), house) << "after key " << k;
+        EXPECT_EQ(form->PaintBox()->FocusHouse(), house) << "after key " << k;
     }
 }
 
@@ -192,5 +192,5 @@ TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
     QTest::mouseClick(board(), Qt::LeftButton, Qt::NoModifier, QPoint(435, 240));
     const QImage unmarked = board()->grab().toImage();
     EXPECT_NE(marked, unmarked);
-    EXPECT_FALSE(form->FocusMarkShown());
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
 }

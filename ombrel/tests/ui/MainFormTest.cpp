@@ -141,13 +141,13 @@ TEST_F(MainFormFixture, refusalsShowWarningBoxes)
 TEST_F(MainFormFixture, humanMoveRepaintsOneCellPerTick)
 {
     ui().Human->trigger();
-    form->TakeDrawnRects();
+    form->PaintBox()->TakeDrawnRects();
     clickBoard(houseCentre(2));
-    EXPECT_EQ(form->TakeDrawnRects(), QList<QRect>{QRect(144, 122, 72, 72)});
+    EXPECT_EQ(form->PaintBox()->TakeDrawnRects(), QList<QRect>{QRect(144, 122, 72, 72)});
     EXPECT_TRUE(ui().UndoAction->isEnabled());
     form->MoveTimerTimer();
     EXPECT_EQ(game().Board().Seeds[3], 5);
-    EXPECT_EQ(form->TakeDrawnRects(), QList<QRect>{QRect(216, 122, 72, 72)});
+    EXPECT_EQ(form->PaintBox()->TakeDrawnRects(), QList<QRect>{QRect(216, 122, 72, 72)});
     EXPECT_EQ(status(), "Player 1 is playing...");
     EXPECT_EQ(form->PaintBox()->cursor().shape(), Qt::WaitCursor);
     runToRest();

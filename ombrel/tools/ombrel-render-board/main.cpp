@@ -68,7 +68,7 @@ public:
 
     bool Write(const char *name, const std::function<void(QPainter &)> &overlay = {})
     {
-        m_form.Repaint(true);
+        m_form.PaintBox()->ShowBoard(m_form.Controller().Board(), true);
         QWidget *surface = m_form.PaintBox();
         const qreal dpr = surface->devicePixelRatioF();
         QImage image(QSize(ombrel::SurfaceWidth, ombrel::SurfaceHeight) * dpr,
