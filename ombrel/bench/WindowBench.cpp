@@ -45,7 +45,7 @@ std::unique_ptr<TMainForm> PaintedWindow()
 
 // ShowHouse alone: the cell drawn into the backing pixmap and its rectangle
 // queued for the screen.
-void DrawHouse(benchmark::State &state)
+void ShowHouse(benchmark::State &state)
 {
     const auto window = PaintedWindow();
     int house = 0;
@@ -55,10 +55,10 @@ void DrawHouse(benchmark::State &state)
         window->PaintBox()->TakeDrawnRects();
     }
 }
-BENCHMARK(DrawHouse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ShowHouse)->Unit(benchmark::kMicrosecond);
 
 // A sowing step as the user sees it: ShowHouse and the paint of that cell.
-void DrawHouseOnScreen(benchmark::State &state)
+void ShowHouseOnScreen(benchmark::State &state)
 {
     const auto window = PaintedWindow();
     int house = 0;
@@ -69,7 +69,7 @@ void DrawHouseOnScreen(benchmark::State &state)
         house = (house + 1) % ombrel::HouseCount;
     }
 }
-BENCHMARK(DrawHouseOnScreen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ShowHouseOnScreen)->Unit(benchmark::kMicrosecond);
 
 // The whole board drawn afresh and painted at once.
 void FullPaint(benchmark::State &state)

@@ -53,7 +53,7 @@ void GameController::SetBoard(const TBoard &board)
     if (IsBusy())
         return;
     m_board = board;
-    m_view.Repaint(false);
+    ShowBoard(false);
 }
 
 // --- commands ---------------------------------------------------------------
@@ -73,7 +73,7 @@ void GameController::NewGameExecute()
     m_board.Taken[0] = 6;
     NewRound(m_board);
     ClearHistory();
-    m_view.Repaint(false);
+    ShowBoard(false);
     m_hintMode = false;
     // Whatever the line said before (a move, a search New abandoned, the
     // other player's turn), it is Player 1's turn now.
@@ -94,7 +94,7 @@ void GameController::BoardClick(MouseButton button, int h)
             ++m_board.Seeds[h];
         else if (m_board.Seeds[h] > 0)
             --m_board.Seeds[h];
-        m_view.DrawHouse(h);
+        ShowHouse(h);
         return;
     }
     if (OwnerOf(m_board, h) != m_board.Mover) {
@@ -132,14 +132,7 @@ void GameController::FlashTimerTimer()
         return;
     ++m_flashCount;
     const int h = m_chosenHouse;
-    if (m_flashCount % 2 == 1) {
-        const int seeds = m_board.Seeds[h];
-        m_board.Seeds[h] = 0;
-        m_view.DrawHouse(h);
-        m_board.Seeds[h] = seeds;
-    } else {
-        m_view.DrawHouse(h);
-    }
+    m_view.ShowBlink(h, m_flashCount % 2 == 1);
     if (m_hintMode) {
         if (m_flashCount >= FlashTicksForHint) {
             SetFlashTimer(false);
@@ -203,7 +196,7 @@ void GameController::FormKeyUp(Key key)
         ++m_board.Player1Houses;
     else if (key == Key::KeypadMinus && m_board.Player1Houses > 0)
         --m_board.Player1Houses;
-    m_view.Repaint(true);
+    ShowBoard(true);
 }
 
 void GameController::UndoActionExecute()
@@ -213,7 +206,7 @@ void GameController::UndoActionExecute()
     if (!m_history.PopInto(m_board))
         return;
     SetUndoEnabled(!m_history.Empty());
-    m_view.Repaint(false);
+    ShowBoard(false);
     m_board.Mover = std::uint8_t(1 - m_board.Mover);
     ShowReady();
 }
@@ -278,19 +271,34 @@ void GameController::ResumeDrawing()
     if (m_drawSteps)
         return;
     m_drawSteps = true;
-    m_view.Repaint(true);
+    ShowBoard(true);
 }
 
 void GameController::DrawHouse(int h)
 {
     if (m_drawSteps)
-        m_view.DrawHouse(h);
+        ShowHouse(h);
 }
 
 void GameController::DrawTaken(int player)
 {
     if (m_drawSteps)
-        m_view.DrawTaken(player);
+        ShowStore(player);
+}
+
+void GameController::ShowHouse(int h)
+{
+    m_view.ShowHouse(h, m_board.Seeds[h], OwnerOf(m_board, h));
+}
+
+void GameController::ShowStore(int player)
+{
+    m_view.ShowStore(player, m_board.Taken[player]);
+}
+
+void GameController::ShowBoard(bool immediate)
+{
+    m_view.ShowBoard(m_board, immediate);
 }
 
 void GameController::PlayStep(int h)
@@ -330,20 +338,24 @@ void GameController::EndOfMove()
     m_view.SetBoardCursor(BoardCursor::Hand);
     m_view.RefreshCursor();
     m_view.Beep();
+    m_view.MoveFinished(b, m_lastMoveCut);
 
     if (RoundIsOver(b)) {
         m_view.SetStatusText(GameText(Id::RoundOver));
-        m_view.DrawTaken(EndRound(b));
-        m_view.Repaint(true);
+        ShowStore(EndRound(b));
+        ShowBoard(true);
+        m_view.RoundEnded(b.Taken);
         if (GameIsOver(b)) {
             // The next round gives Player 1 Taken[0] houses, so the winner
             // named is the one who gets them all (also when both stores are
             // empty, which only a set-up board can reach).
-            m_view.ShowMessage(GameText(b.Taken[0] != 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
+            const int winner = b.Taken[0] != 0 ? 0 : 1;
+            m_view.GameEnded(winner);
+            m_view.ShowMessage(GameText(winner == 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
                                CaptionGame, MessageButtons::Ok, MessageIcon::None);
             NewRound(b);
             ClearHistory();
-            m_view.Repaint(true);
+            ShowBoard(true);
             m_view.SetStatusText(GameText(Id::GameOver));
             return;
         }
@@ -352,7 +364,7 @@ void GameController::EndOfMove()
             return;
         NewRound(b);
         ClearHistory();
-        m_view.Repaint(true);
+        ShowBoard(true);
     }
     ShowReady();
     if (m_opponent > OpponentHuman && b.Mover == m_computerSide)
@@ -368,7 +380,7 @@ void GameController::ComputerMove()
                                MessageIcon::None) == MessageAnswer::Yes) {
             NewRound(m_board);
             ClearHistory();
-            m_view.Repaint(false);
+            ShowBoard(false);
         }
         // No flash follows, so nothing else would end a hint.
         m_hintMode = false;

@@ -140,8 +140,13 @@ private:
     void PlayStep(int h);
     void FinishMoveAtOnce();
     void ResumeDrawing();
+    // A step's drawing, skipped while a move is finished at once.
     void DrawHouse(int h);
     void DrawTaken(int player);
+    // Tell the view what the board holds.
+    void ShowHouse(int h);
+    void ShowStore(int player);
+    void ShowBoard(bool immediate);
     void EndOfMove();
     void ComputerMove();
     void ClearHistory();

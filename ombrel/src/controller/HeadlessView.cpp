@@ -9,9 +9,8 @@ namespace ombrel {
 MessageAnswer HeadlessView::ShowMessage(const GameText &text, const GameText &caption,
                                         MessageButtons buttons, MessageIcon)
 {
-    m_lastMessage = text.English();
     if (m_handler)
-        return m_handler(m_lastMessage, caption.English(), buttons);
+        return m_handler(text.English(), caption.English(), buttons);
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 

@@ -11,11 +11,11 @@ namespace ombrel {
 
 namespace {
 
-// Counts moves by their end: EndOfMove beeps exactly once per move.
+// Counts moves by their end.
 class SelfPlayView : public HeadlessView
 {
 public:
-    void Beep() override { ++moves; }
+    void MoveFinished(const TBoard &, bool) override { ++moves; }
     long moves = 0;
 };
 

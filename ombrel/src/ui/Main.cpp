@@ -96,31 +96,24 @@ BoardView *TMainForm::PaintBox() const
     return m_ui->PaintBox1;
 }
 
-// The GameView calls that still name a house or a store: the board view is
-// told what the controller's board holds there.
-void TMainForm::DrawHouse(int house)
+void TMainForm::ShowHouse(int house, int seeds, int owner)
 {
-    if (house < 0 || house >= HouseCount)
-        return;
-    const TBoard &board = m_controller->Board();
-    if (m_controller->FlashTimerEnabled()) {
-        // The flash: the house is drawn empty on odd ticks, its count unchanged.
-        m_ui->PaintBox1->ShowBlink(house, m_controller->FlashCount() % 2 == 1);
-        return;
-    }
-    m_ui->PaintBox1->ShowHouse(house, board.Seeds[house], OwnerOf(board, house));
+    m_ui->PaintBox1->ShowHouse(house, seeds, owner);
 }
 
-void TMainForm::DrawTaken(int player)
+void TMainForm::ShowStore(int player, int groups)
 {
-    if (player < 0 || player > 1)
-        return;
-    m_ui->PaintBox1->ShowStore(player, m_controller->Board().Taken[player]);
+    m_ui->PaintBox1->ShowStore(player, groups);
 }
 
-void TMainForm::Repaint(bool immediate)
+void TMainForm::ShowBoard(const TBoard &board, bool immediate)
 {
-    m_ui->PaintBox1->ShowBoard(m_controller->Board(), immediate);
+    m_ui->PaintBox1->ShowBoard(board, immediate);
+}
+
+void TMainForm::ShowBlink(int house, bool on)
+{
+    m_ui->PaintBox1->ShowBlink(house, on);
 }
 
 // Every action with a picture is on the toolbar. Its button is named as in the

@@ -58,9 +58,10 @@ public:
     void setHelpFile(const QString &path) { m_helpFile = path; }
 
     // GameView
-    void DrawHouse(int house) override;
-    void DrawTaken(int player) override;
-    void Repaint(bool immediate) override;
+    void ShowHouse(int house, int seeds, int owner) override;
+    void ShowStore(int player, int groups) override;
+    void ShowBoard(const TBoard &board, bool immediate) override;
+    void ShowBlink(int house, bool on) override;
     void SetStatusText(const GameText &text) override;
     MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
                               MessageIcon icon) override;
