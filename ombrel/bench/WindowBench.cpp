@@ -5,7 +5,7 @@
 // redrawn (what a sowing step costs) and a full paint of the board. Runs on the
 // offscreen platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2
 // measures a 2x screen.
-#include "Main.h"
+#include "ui/Main.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -29,8 +29,8 @@
 // single test of a null pointer. Nodes keep their positions on the stack and
 // allocate nothing.
 
-#include "Board.h"
-#include "Sowing.h"
+#include "rules/Board.h"
+#include "rules/Sowing.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "GameController.h"
+#include "controller/GameController.h"
 
-#include "Search.h"
-#include "Sowing.h"
+#include "ai/Search.h"
+#include "rules/Sowing.h"
 
 #include <string>
 

@@ -8,10 +8,11 @@
 // can be played by calls: a test calls a command, then ticks the timers.
 //
 // A move is animated one step per MoveTimer tick: PlayStep() calls the rules'
-// SowStep() and draws what it did. EndOfMove runs
-// after its last step, passes the turn and, when it is the computer's turn,
-// starts ComputerMove, which searches, picks a house and starts FlashTimer;
-// after the flash the chosen house is sown by MoveTimer like a human move.
+// SowStep() and shows the view what the step changed. EndOfMove runs after its
+// last step, passes the turn (the view hears of the finished move, and of the
+// end of a round or of the game) and, when it is the computer's turn, starts
+// ComputerMove, which searches, picks a house and starts FlashTimer; the view
+// blinks the house, and after the flash it is sown like a human move.
 //
 // The search runs inside the command that started it and pumps the view's
 // events at every node, so any command may arrive in the middle of a search.
@@ -21,15 +22,15 @@
 //
 // Some set-up positions sow for ever. The animation cuts such a move after
 // MaxSownSeeds seeds, as the search does, and tells the player why it stopped;
-// since the search rules can tell at the start that a move will be cut, the
+// since PlayWholeMove can tell at the start that a move will be cut, the
 // animation shows only its beginning and then finishes it in one tick.
 
-#include "Board.h"
-#include "GameText.h"
-#include "GameView.h"
-#include "MoveHistory.h"
-#include "Random.h"
-#include "Sowing.h"
+#include "ai/Random.h"
+#include "controller/GameText.h"
+#include "controller/GameView.h"
+#include "rules/Board.h"
+#include "rules/MoveHistory.h"
+#include "rules/Sowing.h"
 
 #include <cstdint>
 
@@ -115,7 +116,6 @@ public:
     int Opponent() const noexcept { return m_opponent; }
     bool SetupMode() const noexcept { return m_setupMode; }
     bool HintMode() const noexcept { return m_hintMode; }
-    int FlashCount() const noexcept { return m_flashCount; }
     int ChosenHouse() const noexcept { return m_chosenHouse; }
     int ComputerSide() const noexcept { return m_computerSide; }
     bool StopRequested() const noexcept { return m_stopRequested; }

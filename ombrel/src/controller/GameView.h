@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameText.h"
+#include "controller/GameText.h"
 #include "rules/Board.h"
 
 namespace ombrel {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "HeadlessView.h"
+#include "controller/HeadlessView.h"
 
-#include "GameController.h"
+#include "controller/GameController.h"
 
 namespace ombrel {
 

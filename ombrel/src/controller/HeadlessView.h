@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameView.h"
+#include "controller/GameView.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "SelfPlay.h"
+#include "controller/SelfPlay.h"
 
-#include "GameController.h"
-#include "HeadlessView.h"
+#include "controller/GameController.h"
+#include "controller/HeadlessView.h"
 
 #include <string>
 

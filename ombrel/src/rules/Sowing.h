@@ -27,7 +27,7 @@
 // no seed: the other player is credited with one group per four seeds he has
 // left (EndRound), and a game is over when a store is empty at that point.
 
-#include "Board.h"
+#include "rules/Board.h"
 
 namespace ombrel {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardAccessible.h"
+#include "ui/BoardAccessible.h"
 
-#include "BoardAccess.h"
-#include "BoardGeometry.h"
-#include "BoardItemAccessible.h"
-#include "BoardTexts.h"
-#include "BoardView.h"
+#include "ui/BoardAccess.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardItemAccessible.h"
+#include "ui/BoardTexts.h"
+#include "ui/BoardView.h"
 
 #include <QWidget>
 

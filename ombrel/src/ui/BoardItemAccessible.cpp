@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardItemAccessible.h"
+#include "ui/BoardItemAccessible.h"
 
-#include "BoardAccess.h"
-#include "BoardAccessible.h"
-#include "BoardGeometry.h"
-#include "BoardTexts.h"
+#include "ui/BoardAccess.h"
+#include "ui/BoardAccessible.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardTexts.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardView.h"
+#include "ui/BoardView.h"
 
-#include "BoardGeometry.h"
-#include "BoardTexts.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardTexts.h"
 
 #include <QAccessible>
 #include <QFocusEvent>

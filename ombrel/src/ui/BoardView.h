@@ -17,11 +17,11 @@
 // house, and Insert / Delete / main-keyboard + and - in setup mode are reported
 // as Clicked(button, house).
 
-#include "BoardAccess.h"
-#include "BoardFocus.h"
-#include "BoardPictures.h"
 #include "controller/GameController.h"
 #include "rules/Board.h"
+#include "ui/BoardAccess.h"
+#include "ui/BoardFocus.h"
+#include "ui/BoardPictures.h"
 
 #include <QList>
 #include <QPixmap>

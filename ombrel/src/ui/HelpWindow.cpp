@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "HelpWindow.h"
+#include "ui/HelpWindow.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Main.h"
+#include "ui/Main.h"
 
-#include "About.h"
-#include "BoardAccessible.h"
-#include "HelpWindow.h"
-#include "speed.h"
+#include "ui/About.h"
+#include "ui/BoardAccessible.h"
+#include "ui/HelpWindow.h"
+#include "ui/speed.h"
 #include "ui_Main.h"
 
 #include <QAccessible>

@@ -7,9 +7,9 @@
 // and is its view; every handler is a thin call into the controller, every
 // GameView call a thin change of the widgets.
 
-#include "BoardView.h"
-#include "GameController.h"
-#include "GameView.h"
+#include "controller/GameController.h"
+#include "controller/GameView.h"
+#include "ui/BoardView.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -86,12 +86,6 @@ public slots:
     void SetupItemClick() { m_controller->SetupItemClick(); }
     void UndoActionExecute() { m_controller->UndoActionExecute(); }
     void StopActionExecute() { m_controller->StopActionExecute(); }
-    void HumanExecute() { m_controller->HumanExecute(); }
-    void ComputerEasyExecute() { m_controller->ComputerEasyExecute(); }
-    void ComputerMediumExecute() { m_controller->ComputerMediumExecute(); }
-    void ComputerDifficultExecute() { m_controller->ComputerDifficultExecute(); }
-    void ComputerVeryDifficultExecute() { m_controller->ComputerVeryDifficultExecute(); }
-    void ComputerExtremelyDifficultExecute() { m_controller->ComputerExtremelyDifficultExecute(); }
     void HelpContentsExecute();
     void SpeedActionExecute();
     void HelpAbout();

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameController.h"
-#include "GameView.h"
+#include "controller/GameController.h"
+#include "controller/GameView.h"
 
 #include <deque>
 #include <functional>

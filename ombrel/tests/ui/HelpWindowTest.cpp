@@ -5,8 +5,8 @@
 // game is built), its section links and Back button work, and its colours
 // come from the palette.
 
-#include "HelpWindow.h"
-#include "Main.h"
+#include "ui/HelpWindow.h"
+#include "ui/Main.h"
 
 #include <QAction>
 #include <QDir>

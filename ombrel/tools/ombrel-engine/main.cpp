@@ -5,11 +5,11 @@
 // Every run prints one JSON object on stdout; bad input prints one line on
 // stderr and exits with status 2.
 
-#include "BenchSuite.h"
-#include "GameController.h"
-#include "HeadlessView.h"
-#include "Search.h"
-#include "SelfPlay.h"
+#include "ai/BenchSuite.h"
+#include "ai/Search.h"
+#include "controller/GameController.h"
+#include "controller/HeadlessView.h"
+#include "controller/SelfPlay.h"
 
 #include <chrono>
 #include <cstdio>

@@ -15,9 +15,9 @@
 // board-capture-before and board-capture-after (a last seed that makes four),
 // board-next-round (Player 1 owning eight houses).
 
-#include "Main.h"
-#include "BoardGeometry.h"
-#include "GameController.h"
+#include "ui/Main.h"
+#include "controller/GameController.h"
+#include "ui/BoardGeometry.h"
 
 #include <QApplication>
 #include <QDir>
