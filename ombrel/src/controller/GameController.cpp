@@ -413,6 +413,7 @@ void GameController::ComputerMove()
         return;
     }
     m_chosenHouse = house;
+    m_view.HouseChosen(house, m_board.Seeds[house], OwnerOf(m_board, house), hint);
     m_flashCount = 0;
     SetFlashTimer(true);
     SetStopEnabled(false);

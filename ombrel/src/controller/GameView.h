@@ -70,6 +70,15 @@ public:
     virtual void RoundEnded(const StoreArray &stores) { (void)stores; }
     // The game is over: `winner` (0 or 1) gets every house next time.
     virtual void GameEnded(int winner) { (void)winner; }
+    // The computer chose `house` (holding `seeds`, owned by `owner`) to play
+    // it, or to show it as a hint; it blinks next.
+    virtual void HouseChosen(int house, int seeds, int owner, bool hint)
+    {
+        (void)house;
+        (void)seeds;
+        (void)owner;
+        (void)hint;
+    }
 
     // Texts come as GameText: the view shows them in the player's language.
     virtual void SetStatusText(const GameText &text) = 0;

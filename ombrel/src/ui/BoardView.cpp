@@ -230,10 +230,12 @@ void BoardView::paintEvent(QPaintEvent *)
         DrawFocusMark(painter);
 }
 
-// Two rings, dark outside and light inside (the palette's text and base
-// colours), read on the orange and the yellow oval and on the panel alike.
-// Even pen widths on whole-pixel rectangles keep the straight edges sharp at
-// every whole device pixel ratio; the painter scales with the surface.
+// Two rings in the cell's margin, around the house's picture and never over
+// it: light outside (the palette's base colour, read on the panel) and dark
+// inside (its text colour). The picture's oval reaches the margin only at the
+// middle of each side, and the rings' rounded corners keep clear of it.
+// Straight edges lie on whole pixels, so they stay sharp at every whole
+// device pixel ratio; the painter scales with the surface.
 void BoardView::DrawFocusMark(QPainter &painter) const
 {
     const QRect cell = HouseCell(m_focus.House());
@@ -241,10 +243,10 @@ void BoardView::DrawFocusMark(QPainter &painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colours.color(QPalette::WindowText), 4));
-    painter.drawRoundedRect(QRectF(cell).adjusted(3, 3, -3, -3), 10, 10);
-    painter.setPen(QPen(colours.color(QPalette::Base), 2));
-    painter.drawRoundedRect(QRectF(cell).adjusted(6, 6, -6, -6), 7, 7);
+    painter.setPen(QPen(colours.color(QPalette::Base), 1));
+    painter.drawRoundedRect(QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    painter.setPen(QPen(colours.color(QPalette::WindowText), 2));
+    painter.drawRoundedRect(QRectF(cell).adjusted(2, 2, -2, -2), 10, 10);
     painter.restore();
 }
 

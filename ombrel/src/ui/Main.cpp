@@ -4,6 +4,7 @@
 
 #include "ui/About.h"
 #include "ui/BoardAccessible.h"
+#include "ui/BoardTexts.h"
 #include "ui/HelpWindow.h"
 #include "ui/speed.h"
 #include "ui_Main.h"
@@ -116,6 +117,16 @@ void TMainForm::ShowBlink(int house, bool on)
     m_ui->PaintBox1->ShowBlink(house, on);
 }
 
+// The blink alone says nothing to a screen reader: the status line, which
+// it reads, names the house too.
+void TMainForm::HouseChosen(int house, int seeds, int owner, bool hint)
+{
+    const QString name = BoardTexts::HouseName(owner, seeds);
+    const QString where = BoardTexts::HouseDescription(house);
+    m_ui->StatusLine->showMessage(hint ? tr("Hint: %1. %2.").arg(name, where)
+                                       : tr("The computer plays %1. %2.").arg(name, where));
+}
+
 // Every action with a picture is on the toolbar. Its button is named as in the
 // form's toolbar so that tests and style sheets find it.
 void TMainForm::SetUpToolBar()
@@ -149,7 +160,13 @@ void TMainForm::SetUpToolBar()
         QWidget *button = bar->widgetForAction(action);
         button->setObjectName(name);
         button->setFixedSize(27, 26);
+        // A screen reader names a button by its action, not by its picture.
+        button->setAccessibleName(action->iconText());
     }
+    // The toolbar's own button for the commands that do not fit is a check
+    // box with no text: name it too.
+    if (auto *more = bar->findChild<QToolButton *>("qt_toolbar_ext_button"))
+        more->setAccessibleName(tr("More commands"));
 }
 
 void TMainForm::ConnectActions()

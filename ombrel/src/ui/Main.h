@@ -62,6 +62,7 @@ public:
     void ShowStore(int player, int groups) override;
     void ShowBoard(const TBoard &board, bool immediate) override;
     void ShowBlink(int house, bool on) override;
+    void HouseChosen(int house, int seeds, int owner, bool hint) override;
     void SetStatusText(const GameText &text) override;
     MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
                               MessageIcon icon) override;

@@ -163,9 +163,10 @@ TEST_F(KeyboardFixture, setupKeysWhileTheComputerPlaysGetTheBusyMessage)
     EXPECT_EQ(game().Board().Seeds, before);
 }
 
-// The mark is two rings, dark outside, light inside. Their straight edges
-// lie on whole pixels, so every device pixel there is one of the two colours
-// exactly, at 1x and at 2x (this suite runs again with QT_SCALE_FACTOR=2).
+// The mark is two rings in the cell's margin, light outside, dark inside, and
+// the house's picture begins right after them. Their straight edges lie on
+// whole pixels, so every device pixel there is one of the two colours exactly,
+// at 1x and at 2x (this suite runs again with QT_SCALE_FACTOR=2).
 TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
 {
     focusHouse(3); // Player 1's orange house
@@ -181,10 +182,14 @@ TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
         const int y = HouseTop(house) + HouseSize / 2;
         for (int dx = 0; dx < int(8 * dpr); ++dx) {
             const QColor seen = picture.pixelColor(int(x * dpr) + dx, int(y * dpr));
-            if (dx >= int(1 * dpr) && dx < int(5 * dpr)) {
-                EXPECT_EQ(seen, dark) << "house " << house << " device pixel " << dx;
-            } else if (dx >= int(5 * dpr) && dx < int(7 * dpr)) {
+            if (dx < int(1 * dpr)) {
                 EXPECT_EQ(seen, light) << "house " << house << " device pixel " << dx;
+            } else if (dx < int(3 * dpr)) {
+                EXPECT_EQ(seen, dark) << "house " << house << " device pixel " << dx;
+            } else if (dx >= int(4 * dpr)) {
+                // the picture itself, untouched by the mark
+                EXPECT_NE(seen, dark) << "house " << house << " device pixel " << dx;
+                EXPECT_NE(seen, light) << "house " << house << " device pixel " << dx;
             }
         }
     }
