@@ -5,8 +5,8 @@
 // from the opening and from the position after Player 1 played house 0.
 // Target: at least 12 million nodes per second at depth 8 with the pump hook
 // in place (a window's pump returns at once on almost every node).
-#include "BenchSuite.h"
-#include "Search.h"
+#include "ai/BenchSuite.h"
+#include "ai/Search.h"
 
 #include <benchmark/benchmark.h>
 

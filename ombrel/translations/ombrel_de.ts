@@ -492,6 +492,18 @@
         <translation>Bereit. Spieler 1 ist am Zug. Zum Ziehen auf eine Mulde klicken.</translation>
     </message>
     <message>
+        <source>Hint: %1. %2.</source>
+        <translation>Tipp: %1. %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays %1. %2.</source>
+        <translation>Der Computer zieht %1. %2.</translation>
+    </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+    <message>
         <source>The help file ombrel.html could not be found.</source>
         <translation>Die Hilfedatei ombrel.html wurde nicht gefunden.</translation>
     </message>

@@ -492,6 +492,18 @@
         <translation>Prêt. Le joueur 1 peut jouer. Cliquez sur une case pour jouer.</translation>
     </message>
     <message>
+        <source>Hint: %1. %2.</source>
+        <translation>Conseil&#xa0;: %1. %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays %1. %2.</source>
+        <translation>L&apos;ordinateur joue %1. %2.</translation>
+    </message>
+    <message>
+        <source>More commands</source>
+        <translation>Autres commandes</translation>
+    </message>
+    <message>
         <source>The help file ombrel.html could not be found.</source>
         <translation>Le fichier d&apos;aide ombrel.html est introuvable.</translation>
     </message>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BenchSuite.h"
+#include "ai/BenchSuite.h"
 
-#include "Search.h"
+#include "ai/Search.h"
 
 #include <chrono>
 

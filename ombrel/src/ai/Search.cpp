@@ -1,51 +1,14 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Search.h"
+#include "ai/Search.h"
 
 namespace ombrel {
-
-namespace {
-
-// Plays the move in place; returns true when it was cut off.
-inline bool playInPlace(const OwnerTable &owners, int m, int h, SeedArray &s,
-                        StoreArray &t) noexcept
-{
-    int hand = s[h];
-    s[h] = 0;
-    int i = h + 1 == HouseCount ? 0 : h + 1;
-    for (int sown = 0;;) {
-        if (hand == 0 && s[i] == 0)
-            return false;
-        s[i] += 1;
-        hand -= 1;
-        if (hand == 0) {
-            if (s[i] == 1)
-                return false;
-            if (s[i] == GroupSize) {
-                t[m] += 1;
-                s[i] = 0;
-                return false;
-            }
-            hand = s[i]; // relay
-            s[i] = 0;
-        }
-        if (s[i] == GroupSize) {
-            t[owners[i]] += 1;
-            s[i] = 0;
-        }
-        i = i + 1 == HouseCount ? 0 : i + 1;
-        if (++sown == MaxSownSeeds)
-            return true;
-    }
-}
-
-} // namespace
 
 MoveOutcome SimulateMove(const OwnerTable &owners, int player, int house, const SeedArray &seeds,
                          const StoreArray &stores) noexcept
 {
     MoveOutcome out{seeds, stores, false};
-    out.Cut = playInPlace(owners, player, house, out.Seeds, out.Stores);
+    out.Cut = PlayWholeMove(owners, player, house, out.Seeds, out.Stores);
     return out;
 }
 
@@ -60,7 +23,7 @@ std::int32_t ScoreMove(int depth, int player, int house, const SeedArray &seeds,
     const int o = 1 - player;
     SeedArray s = seeds;
     StoreArray t = stores;
-    if (playInPlace(context.Owners, m, house, s, t))
+    if (PlayWholeMove(context.Owners, m, house, s, t))
         return t[m] - t[o];
 
     std::int32_t own = 0;
@@ -68,7 +31,7 @@ std::int32_t ScoreMove(int depth, int player, int house, const SeedArray &seeds,
     for (int i = 0; i < HouseCount; ++i)
         (context.Owners[i] == m ? own : other) += s[i];
     if (other == 0)
-        return t[m] - t[o] + own / GroupSize;
+        return t[m] - t[o] + GroupsForSeeds(own);
 
     if (depth > 1 && !(context.Stop && *context.Stop)) {
         std::int32_t best = NoScore;

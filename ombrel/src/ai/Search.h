@@ -9,8 +9,8 @@
 // takes it once, as an owner table, and never recomputes it.
 //
 // ScoreMove() rates one move by a full-width negamax over whole moves: it plays
-// the move on a private copy of the position (the same rules as the animated
-// sowing, without the animation), then, while depth remains, tries every reply
+// the move on a private copy of the position (the rules' PlayWholeMove, the
+// animated sowing's rules in one loop), then, while depth remains, tries every reply
 // of the opponent and returns the negated best of their scores. A leaf scores
 // the mover's store minus the opponent's store, counted in groups of four. A
 // move after which the opponent has no seed would end the round: the mover is
@@ -29,15 +29,15 @@
 // single test of a null pointer. Nodes keep their positions on the stack and
 // allocate nothing.
 
-#include "Board.h"
+#include "rules/Board.h"
+#include "rules/Sowing.h"
 
 #include <array>
 #include <cstdint>
 
 namespace ombrel {
 
-inline constexpr int MaxSownSeeds = 500; // a move is cut after this many seeds
-inline constexpr int NoScore = -20;      // below any score that play can reach
+inline constexpr int NoScore = -20; // below any score that play can reach
 
 // What a search needs besides the position. Cheap to build; build one per search.
 struct SearchContext

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "GameController.h"
+#include "controller/GameController.h"
 
-#include "Search.h"
+#include "ai/Search.h"
+#include "rules/Sowing.h"
 
 #include <string>
 
@@ -52,7 +53,7 @@ void GameController::SetBoard(const TBoard &board)
     if (IsBusy())
         return;
     m_board = board;
-    m_view.Repaint(false);
+    ShowBoard(false);
 }
 
 // --- commands ---------------------------------------------------------------
@@ -72,7 +73,7 @@ void GameController::NewGameExecute()
     m_board.Taken[0] = 6;
     NewRound(m_board);
     ClearHistory();
-    m_view.Repaint(false);
+    ShowBoard(false);
     m_hintMode = false;
     // Whatever the line said before (a move, a search New abandoned, the
     // other player's turn), it is Player 1's turn now.
@@ -93,7 +94,7 @@ void GameController::BoardClick(MouseButton button, int h)
             ++m_board.Seeds[h];
         else if (m_board.Seeds[h] > 0)
             --m_board.Seeds[h];
-        m_view.DrawHouse(h);
+        ShowHouse(h);
         return;
     }
     if (OwnerOf(m_board, h) != m_board.Mover) {
@@ -104,8 +105,6 @@ void GameController::BoardClick(MouseButton button, int h)
         ShowError(Id::Empty);
         return;
     }
-    m_capturePending = false;
-    m_moveEnding = false;
     PushSnapshot();
     StartMove(h);
 }
@@ -120,11 +119,11 @@ void GameController::MoveTimerTimer()
     else
         m_view.SetStatusText(GameText(Id::PlayerPlaying, mover + 1));
     m_view.SetBoardCursor(BoardCursor::Busy);
-    if (m_endless && m_finishEndlessAtOnce && m_sown >= EndlessSeedsShown) {
+    if (m_endless && m_finishEndlessAtOnce && m_sowing.Sown >= EndlessSeedsShown) {
         FinishMoveAtOnce();
         return;
     }
-    SowStep((m_board.SowHouse + 1) % HouseCount);
+    PlayStep(NextSowHouse(m_board));
 }
 
 void GameController::FlashTimerTimer()
@@ -133,14 +132,7 @@ void GameController::FlashTimerTimer()
         return;
     ++m_flashCount;
     const int h = m_chosenHouse;
-    if (m_flashCount % 2 == 1) {
-        const int seeds = m_board.Seeds[h];
-        m_board.Seeds[h] = 0;
-        m_view.DrawHouse(h);
-        m_board.Seeds[h] = seeds;
-    } else {
-        m_view.DrawHouse(h);
-    }
+    m_view.ShowBlink(h, m_flashCount % 2 == 1);
     if (m_hintMode) {
         if (m_flashCount >= FlashTicksForHint) {
             SetFlashTimer(false);
@@ -204,7 +196,7 @@ void GameController::FormKeyUp(Key key)
         ++m_board.Player1Houses;
     else if (key == Key::KeypadMinus && m_board.Player1Houses > 0)
         --m_board.Player1Houses;
-    m_view.Repaint(true);
+    ShowBoard(true);
 }
 
 void GameController::UndoActionExecute()
@@ -214,7 +206,7 @@ void GameController::UndoActionExecute()
     if (!m_history.PopInto(m_board))
         return;
     SetUndoEnabled(!m_history.Empty());
-    m_view.Repaint(false);
+    ShowBoard(false);
     m_board.Mover = std::uint8_t(1 - m_board.Mover);
     ShowReady();
 }
@@ -254,13 +246,14 @@ void GameController::SetSetupMode(bool on)
 
 void GameController::StartMove(int house)
 {
-    m_sown = 0;
+    m_sowing = SowingState{};
     m_lastMoveCut = false;
-    m_endless = SimulateMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house,
-                             m_board.Seeds, m_board.Taken)
-                    .Cut;
+    SeedArray seeds = m_board.Seeds;
+    StoreArray stores = m_board.Taken;
+    m_endless =
+        PlayWholeMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house, seeds, stores);
     SetMoveTimer(true);
-    SowStep(house);
+    PlayStep(house);
 }
 
 // The same steps as the timer would take, without the pauses and without
@@ -269,7 +262,7 @@ void GameController::FinishMoveAtOnce()
 {
     m_drawSteps = false;
     while (m_moveTimer)
-        SowStep((m_board.SowHouse + 1) % HouseCount);
+        PlayStep(NextSowHouse(m_board));
     ResumeDrawing();
 }
 
@@ -278,55 +271,49 @@ void GameController::ResumeDrawing()
     if (m_drawSteps)
         return;
     m_drawSteps = true;
-    m_view.Repaint(true);
+    ShowBoard(true);
 }
 
 void GameController::DrawHouse(int h)
 {
     if (m_drawSteps)
-        m_view.DrawHouse(h);
+        ShowHouse(h);
 }
 
 void GameController::DrawTaken(int player)
 {
     if (m_drawSteps)
-        m_view.DrawTaken(player);
+        ShowStore(player);
 }
 
-void GameController::SowStep(int h)
+void GameController::ShowHouse(int h)
 {
-    TBoard &b = m_board;
-    b.SowHouse = h;
-    if (b.InHand == 0 && b.Seeds[h] == 0) {
-        EndOfMove();
-        return;
-    }
-    if (m_moveEnding) {
-        b.SowHouse = (h - 1) % HouseCount;
-        EndOfMove();
-        return;
-    }
-    if (m_capturePending) {
-        m_capturePending = false;
-        const int taker = b.InHand == 0 ? b.Mover : OwnerOf(b, h);
-        b.Taken[taker] += 1;
-        DrawTaken(taker);
-        b.Seeds[h] = 0;
-        DrawHouse(h);
-        if (b.InHand == 0)
-            m_moveEnding = true;
-        return;
-    }
-    if (b.InHand == 0) { // the start of the move, or a relay
-        b.InHand = b.Seeds[h];
-        b.Seeds[h] = 0;
+    m_view.ShowHouse(h, m_board.Seeds[h], OwnerOf(m_board, h));
+}
+
+void GameController::ShowStore(int player)
+{
+    m_view.ShowStore(player, m_board.Taken[player]);
+}
+
+void GameController::ShowBoard(bool immediate)
+{
+    m_view.ShowBoard(m_board, immediate);
+}
+
+void GameController::PlayStep(int h)
+{
+    const SowReport step = SowStep(m_board, m_sowing, h);
+    switch (step.Action) {
+    case SowAction::Lifted:
+    case SowAction::Sowed:
         DrawHouse(h);
         return;
-    }
-    if (m_sown >= MaxSownSeeds) {
-        // This sowing would never end: lay the rest down here and stop.
-        b.Seeds[h] += b.InHand;
-        b.InHand = 0;
+    case SowAction::Captured:
+        DrawTaken(step.Taker);
+        DrawHouse(h);
+        return;
+    case SowAction::Cut:
         DrawHouse(h);
         m_lastMoveCut = true;
         SetMoveTimer(false); // no tick may come while the player reads why
@@ -335,18 +322,9 @@ void GameController::SowStep(int h)
                            MessageIcon::None);
         EndOfMove();
         return;
-    }
-    if (b.InHand == 1 && b.Seeds[h] == 0)
-        m_moveEnding = true;
-    b.Seeds[h] += 1;
-    b.InHand -= 1;
-    ++m_sown;
-    DrawHouse(h);
-    if (b.Seeds[h] == GroupSize) {
-        b.SowHouse = (h - 1) % HouseCount;
-        m_capturePending = true;
-    } else if (b.InHand == 0) {
-        b.SowHouse = (h - 1) % HouseCount;
+    case SowAction::Ended:
+        EndOfMove();
+        return;
     }
 }
 
@@ -355,28 +333,29 @@ void GameController::EndOfMove()
     ResumeDrawing();
     TBoard &b = m_board;
     b.Mover = std::uint8_t(1 - b.Mover);
-    m_moveEnding = false;
+    m_sowing.Ending = false;
     SetMoveTimer(false);
     m_view.SetBoardCursor(BoardCursor::Hand);
     m_view.RefreshCursor();
     m_view.Beep();
+    m_view.MoveFinished(b, m_lastMoveCut);
 
-    if (SeedsOf(b, b.Mover) == 0) {
+    if (RoundIsOver(b)) {
         m_view.SetStatusText(GameText(Id::RoundOver));
-        const int w = 1 - b.Mover;
-        b.Taken[w] += SeedsOf(b, w) / GroupSize;
-        m_view.DrawTaken(w);
-        ClearHouses(b);
-        m_view.Repaint(true);
-        if (b.Taken[0] == 0 || b.Taken[1] == 0) {
+        ShowStore(EndRound(b));
+        ShowBoard(true);
+        m_view.RoundEnded(b.Taken);
+        if (GameIsOver(b)) {
             // The next round gives Player 1 Taken[0] houses, so the winner
             // named is the one who gets them all (also when both stores are
             // empty, which only a set-up board can reach).
-            m_view.ShowMessage(GameText(b.Taken[0] != 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
+            const int winner = b.Taken[0] != 0 ? 0 : 1;
+            m_view.GameEnded(winner);
+            m_view.ShowMessage(GameText(winner == 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
                                CaptionGame, MessageButtons::Ok, MessageIcon::None);
             NewRound(b);
             ClearHistory();
-            m_view.Repaint(true);
+            ShowBoard(true);
             m_view.SetStatusText(GameText(Id::GameOver));
             return;
         }
@@ -385,7 +364,7 @@ void GameController::EndOfMove()
             return;
         NewRound(b);
         ClearHistory();
-        m_view.Repaint(true);
+        ShowBoard(true);
     }
     ShowReady();
     if (m_opponent > OpponentHuman && b.Mover == m_computerSide)
@@ -401,7 +380,7 @@ void GameController::ComputerMove()
                                MessageIcon::None) == MessageAnswer::Yes) {
             NewRound(m_board);
             ClearHistory();
-            m_view.Repaint(false);
+            ShowBoard(false);
         }
         // No flash follows, so nothing else would end a hint.
         m_hintMode = false;
@@ -434,10 +413,7 @@ void GameController::ComputerMove()
         return;
     }
     m_chosenHouse = house;
-    if (!hint) {
-        m_capturePending = false;
-        m_moveEnding = false;
-    }
+    m_view.HouseChosen(house, m_board.Seeds[house], OwnerOf(m_board, house), hint);
     m_flashCount = 0;
     SetFlashTimer(true);
     SetStopEnabled(false);

@@ -7,10 +7,12 @@
 // every command. It reaches the screen only through GameView, so whole games
 // can be played by calls: a test calls a command, then ticks the timers.
 //
-// A move is animated one step per MoveTimer tick (SowStep); EndOfMove runs
-// after its last step, passes the turn and, when it is the computer's turn,
-// starts ComputerMove, which searches, picks a house and starts FlashTimer;
-// after the flash the chosen house is sown by MoveTimer like a human move.
+// A move is animated one step per MoveTimer tick: PlayStep() calls the rules'
+// SowStep() and shows the view what the step changed. EndOfMove runs after its
+// last step, passes the turn (the view hears of the finished move, and of the
+// end of a round or of the game) and, when it is the computer's turn, starts
+// ComputerMove, which searches, picks a house and starts FlashTimer; the view
+// blinks the house, and after the flash it is sown like a human move.
 //
 // The search runs inside the command that started it and pumps the view's
 // events at every node, so any command may arrive in the middle of a search.
@@ -20,14 +22,15 @@
 //
 // Some set-up positions sow for ever. The animation cuts such a move after
 // MaxSownSeeds seeds, as the search does, and tells the player why it stopped;
-// since the search rules can tell at the start that a move will be cut, the
+// since PlayWholeMove can tell at the start that a move will be cut, the
 // animation shows only its beginning and then finishes it in one tick.
 
-#include "Board.h"
-#include "GameText.h"
-#include "GameView.h"
-#include "MoveHistory.h"
-#include "Random.h"
+#include "ai/Random.h"
+#include "controller/GameText.h"
+#include "controller/GameView.h"
+#include "rules/Board.h"
+#include "rules/MoveHistory.h"
+#include "rules/Sowing.h"
 
 #include <cstdint>
 
@@ -113,9 +116,6 @@ public:
     int Opponent() const noexcept { return m_opponent; }
     bool SetupMode() const noexcept { return m_setupMode; }
     bool HintMode() const noexcept { return m_hintMode; }
-    bool CapturePending() const noexcept { return m_capturePending; }
-    bool MoveEnding() const noexcept { return m_moveEnding; }
-    int FlashCount() const noexcept { return m_flashCount; }
     int ChosenHouse() const noexcept { return m_chosenHouse; }
     int ComputerSide() const noexcept { return m_computerSide; }
     bool StopRequested() const noexcept { return m_stopRequested; }
@@ -127,7 +127,7 @@ public:
     // A move is sown, a pick is flashing or a search runs.
     bool IsBusy() const noexcept;
     // Seeds sown so far in the current move.
-    int SownThisMove() const noexcept { return m_sown; }
+    int SownThisMove() const noexcept { return m_sowing.Sown; }
     // The last move was cut after MaxSownSeeds seeds.
     bool LastMoveCut() const noexcept { return m_lastMoveCut; }
     // The move being sown will be cut after MaxSownSeeds seeds.
@@ -137,11 +137,16 @@ public:
     Random &Rng() noexcept { return m_random; }
 
 private:
-    void SowStep(int h);
+    void PlayStep(int h);
     void FinishMoveAtOnce();
     void ResumeDrawing();
+    // A step's drawing, skipped while a move is finished at once.
     void DrawHouse(int h);
     void DrawTaken(int player);
+    // Tell the view what the board holds.
+    void ShowHouse(int h);
+    void ShowStore(int player);
+    void ShowBoard(bool immediate);
     void EndOfMove();
     void ComputerMove();
     void ClearHistory();
@@ -163,8 +168,7 @@ private:
     bool m_hintMode = false;
     TBoard m_board;
     MoveHistory m_history;
-    bool m_capturePending = false;
-    bool m_moveEnding = false;
+    SowingState m_sowing;
     int m_flashCount = 0;
     int m_chosenHouse = 0;
     int m_computerSide = 1;
@@ -176,7 +180,6 @@ private:
     bool m_stopEnabled = false;
 
     Random m_random;
-    int m_sown = 0;
     bool m_lastMoveCut = false;
     bool m_endless = false;
     bool m_finishEndlessAtOnce = true;

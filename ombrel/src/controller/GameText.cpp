@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "GameText.h"
+#include "controller/GameText.h"
 
 // lupdate reads these as QT_TRANSLATE_NOOP (see translations/CMakeLists.txt);
 // here they are just the English source.

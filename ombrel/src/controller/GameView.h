@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameText.h"
+#include "controller/GameText.h"
+#include "rules/Board.h"
 
 namespace ombrel {
 
@@ -32,6 +33,11 @@ enum class BoardCursor
 // Everything the game controller needs of the screen. The main window
 // implements it; tests and the command-line tool use fakes or a headless view.
 //
+// The view is told what to show (a house with its count and owner, a store
+// with its groups, a whole board, a blink) and never reads the game back; it
+// is told what happened (a move finished, a round ended, the game ended) by
+// calls it may ignore.
+//
 // The enabled state of the timers and of the Undo and Stop commands lives in
 // the controller; the Set... calls tell the view to mirror it (they may repeat
 // the current state). A timer tick is the view calling the controller's
@@ -41,12 +47,38 @@ class GameView
 public:
     virtual ~GameView() = default;
 
-    // Draw one house (background oval and seed picture), or one player's row
-    // of taken groups; only ever called when that row has grown.
-    virtual void DrawHouse(int house) = 0;
-    virtual void DrawTaken(int player) = 0;
-    // The whole board again: at once, or at the next paint.
-    virtual void Repaint(bool immediate) = 0;
+    // One house with `seeds` seeds, owned by `owner` (0 or 1); one player's
+    // row of `groups` captured groups (only ever called when that row grew).
+    virtual void ShowHouse(int house, int seeds, int owner) = 0;
+    virtual void ShowStore(int player, int groups) = 0;
+    // The whole board: at once, or at the next paint.
+    virtual void ShowBoard(const TBoard &board, bool immediate) = 0;
+    // The computer's chosen house blinks: on, it is drawn empty; off, as it
+    // is. Its count does not change.
+    virtual void ShowBlink(int house, bool on) = 0;
+
+    // A move is over and the turn has passed; `board` is the board as the
+    // move left it (before the end of a round would count and clear it) and
+    // `cut` tells whether the sowing was cut after MaxSownSeeds seeds.
+    virtual void MoveFinished(const TBoard &board, bool cut)
+    {
+        (void)board;
+        (void)cut;
+    }
+    // The round is over: the player who kept seeds has been credited with
+    // them, and these are the stores.
+    virtual void RoundEnded(const StoreArray &stores) { (void)stores; }
+    // The game is over: `winner` (0 or 1) gets every house next time.
+    virtual void GameEnded(int winner) { (void)winner; }
+    // The computer chose `house` (holding `seeds`, owned by `owner`) to play
+    // it, or to show it as a hint; it blinks next.
+    virtual void HouseChosen(int house, int seeds, int owner, bool hint)
+    {
+        (void)house;
+        (void)seeds;
+        (void)owner;
+        (void)hint;
+    }
 
     // Texts come as GameText: the view shows them in the player's language.
     virtual void SetStatusText(const GameText &text) = 0;

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "HeadlessView.h"
+#include "controller/HeadlessView.h"
 
-#include "GameController.h"
+#include "controller/GameController.h"
 
 namespace ombrel {
 
 MessageAnswer HeadlessView::ShowMessage(const GameText &text, const GameText &caption,
                                         MessageButtons buttons, MessageIcon)
 {
-    m_lastMessage = text.English();
     if (m_handler)
-        return m_handler(m_lastMessage, caption.English(), buttons);
+        return m_handler(text.English(), caption.English(), buttons);
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 

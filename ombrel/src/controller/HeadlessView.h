@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameView.h"
+#include "controller/GameView.h"
 
 #include <functional>
 #include <string>
@@ -12,18 +12,19 @@ namespace ombrel {
 class GameController;
 
 // A view without a screen, for the command-line tool and tests: it draws
-// nothing, keeps the last status text (in English), answers every question by a policy
-// (Yes by default) and mirrors the timers so that RunTimers() can tick them.
+// nothing, answers every question by a policy (Yes by default, the handler
+// gets the texts in English) and mirrors the timers.
 class HeadlessView : public GameView
 {
 public:
     using MessageHandler = std::function<MessageAnswer(
         const std::string &text, const std::string &caption, MessageButtons buttons)>;
 
-    void DrawHouse(int) override {}
-    void DrawTaken(int) override {}
-    void Repaint(bool) override {}
-    void SetStatusText(const GameText &text) override { m_status = text.English(); }
+    void ShowHouse(int, int, int) override {}
+    void ShowStore(int, int) override {}
+    void ShowBoard(const TBoard &, bool) override {}
+    void ShowBlink(int, bool) override {}
+    void SetStatusText(const GameText &) override {}
     MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
                               MessageIcon icon) override;
     void Beep() override {}
@@ -40,12 +41,7 @@ public:
     // Replaces the default answers (Yes to questions, Ok to the rest).
     void SetMessageHandler(MessageHandler handler) { m_handler = std::move(handler); }
 
-    const std::string &StatusText() const noexcept { return m_status; }
-    const std::string &LastMessage() const noexcept { return m_lastMessage; }
-
 private:
-    std::string m_status;
-    std::string m_lastMessage;
     MessageHandler m_handler;
     bool m_moveTimer = false;
     bool m_flashTimer = false;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "SelfPlay.h"
+#include "controller/SelfPlay.h"
 
-#include "GameController.h"
-#include "HeadlessView.h"
+#include "controller/GameController.h"
+#include "controller/HeadlessView.h"
 
 #include <string>
 
@@ -11,11 +11,11 @@ namespace ombrel {
 
 namespace {
 
-// Counts moves by their end: EndOfMove beeps exactly once per move.
+// Counts moves by their end.
 class SelfPlayView : public HeadlessView
 {
 public:
-    void Beep() override { ++moves; }
+    void MoveFinished(const TBoard &, bool) override { ++moves; }
     long moves = 0;
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Board.h"
+#include "rules/Board.h"
 
 namespace ombrel {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "MoveHistory.h"
+#include "rules/MoveHistory.h"
 
 namespace ombrel {
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "Board.h"
+#include "rules/Board.h"
 
 #include <deque>
 #include <memory>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "About.h"
+#include "ui/About.h"
 
-#include "BoardPictures.h"
+#include "ui/BoardPictures.h"
 #include "ui_About.h"
 #include <corvanel/ComponentLoader.h>
 

@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-// What the board's accessible interface needs of the window that draws the
-// board: the position, the keyboard's house, and the two things a screen
-// reader can do to a house. The main window implements it.
+// What the board's accessible interface needs of the widget that draws the
+// board: the names of what it shows, the keyboard's house, and the two things
+// a screen reader can do to a house. BoardView implements it.
 
-#include "Board.h"
-
+class QString;
 class QWidget;
 
 namespace ombrel {
@@ -19,7 +18,8 @@ public:
 
     // The drawing surface the board is on.
     virtual QWidget *BoardSurface() const = 0;
-    virtual const TBoard &BoardState() const = 0;
+    // The name of item 0..13 (a house or a store) as it is shown.
+    virtual QString ItemName(int item) const = 0;
     // The house the keyboard works on (0..11).
     virtual int FocusHouse() const = 0;
     virtual void SetFocusHouse(int house) = 0;

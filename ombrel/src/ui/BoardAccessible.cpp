@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardAccessible.h"
+#include "ui/BoardAccessible.h"
 
-#include "BoardAccess.h"
-#include "BoardGeometry.h"
-#include "BoardItemAccessible.h"
-#include "BoardTexts.h"
+#include "ui/BoardAccess.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardItemAccessible.h"
+#include "ui/BoardTexts.h"
+#include "ui/BoardView.h"
 
 #include <QWidget>
 
@@ -33,13 +34,11 @@ void BoardAccessible::InstallFactory()
 
 QAccessibleInterface *BoardAccessible::Factory(const QString &className, QObject *object)
 {
-    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
+    Q_UNUSED(className);
+    auto *board = qobject_cast<BoardView *>(object);
+    if (!board)
         return nullptr;
-    auto *surface = static_cast<QWidget *>(object);
-    auto *access = dynamic_cast<BoardAccess *>(surface->window());
-    if (!access || access->BoardSurface() != surface)
-        return nullptr;
-    return new BoardAccessible(surface, *access);
+    return new BoardAccessible(board, *board);
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const

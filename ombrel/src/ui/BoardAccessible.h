@@ -24,8 +24,8 @@ public:
     BoardAccessible(QWidget *surface, BoardAccess &access);
     ~BoardAccessible() override;
 
-    // Makes Qt use this interface for the surface of every BoardAccess
-    // window. Safe to call more than once.
+    // Makes Qt use this interface for every BoardView. Safe to call more
+    // than once.
     static void InstallFactory();
 
     QString text(QAccessible::Text t) const override;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardFocus.h"
+#include "ui/BoardFocus.h"
 
-#include "Board.h"
+#include "rules/Board.h"
 
 namespace ombrel {
 

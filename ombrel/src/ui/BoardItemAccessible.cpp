@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardItemAccessible.h"
+#include "ui/BoardItemAccessible.h"
 
-#include "BoardAccess.h"
-#include "BoardAccessible.h"
-#include "BoardGeometry.h"
-#include "BoardTexts.h"
+#include "ui/BoardAccess.h"
+#include "ui/BoardAccessible.h"
+#include "ui/BoardGeometry.h"
+#include "ui/BoardTexts.h"
 
 #include <QWidget>
 
@@ -37,12 +37,10 @@ QAccessibleInterface *BoardItemAccessible::parent() const
 
 QString BoardItemAccessible::text(QAccessible::Text t) const
 {
-    const TBoard &board = m_board.Access().BoardState();
     const int store = m_item - FirstStoreItem;
     switch (t) {
     case QAccessible::Name:
-        return IsHouse() ? BoardTexts::HouseName(OwnerOf(board, m_item), board.Seeds[m_item])
-                         : BoardTexts::StoreName(store, board.Taken[store]);
+        return m_board.Access().ItemName(m_item);
     case QAccessible::Description:
         return IsHouse() ? BoardTexts::HouseDescription(m_item)
                          : BoardTexts::StoreDescription(store);

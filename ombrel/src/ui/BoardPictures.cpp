@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardPictures.h"
+#include "ui/BoardPictures.h"
 
 #include <QFile>
 #include <QPainter>

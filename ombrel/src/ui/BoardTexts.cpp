@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardTexts.h"
+#include "ui/BoardTexts.h"
 
-#include "BoardFocus.h"
+#include "ui/BoardFocus.h"
 
 namespace ombrel {
 

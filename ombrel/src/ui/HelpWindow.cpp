@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "HelpWindow.h"
+#include "ui/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -68,6 +68,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
         m_bar->addAction(QIcon::fromTheme("go-home", style()->standardIcon(QStyle::SP_DirHomeIcon)),
                          QString(), m_browser, &QTextBrowser::home);
     m_home->setObjectName("HelpHome");
+    // Escape and Ctrl+W close the manual, as in Qt's own help viewers.
+    auto *closeAction = new QAction(this);
+    closeAction->setObjectName("HelpClose");
+    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    addAction(closeAction);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     ApplyPalette();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Translations.h"
+#include "ui/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "speed.h"
+#include "ui/speed.h"
 
 #include "ui_speed.h"
 

@@ -234,7 +234,8 @@ def inner(game):
             text = status_bar.name or ""
             if not seen or seen[-1] != text:
                 seen.append(text)
-            return text.startswith("Ready. Player 2") or text == "The computer is thinking..."
+            return (text.startswith("Ready. Player 2") or text == "The computer is thinking..."
+                    or text.startswith("The computer plays"))
 
         wait_for("the end of the move", move_over, deadline, pump)
         houses, stores = read_board(board)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Search.h"
-#include "BenchSuite.h"
-#include "Random.h"
+#include "ai/Search.h"
+#include "ai/BenchSuite.h"
+#include "ai/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "SelfPlay.h"
+#include "controller/SelfPlay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "RecordingView.h"
-#include "Search.h"
+#include "ai/Search.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include "GameController.h"
-#include "GameView.h"
+#include "controller/GameController.h"
+#include "controller/GameView.h"
 
 #include <deque>
 #include <functional>
@@ -24,9 +24,18 @@ public:
         MessageIcon icon;
     };
 
-    void DrawHouse(int house) override { drawnHouses.push_back(house); }
-    void DrawTaken(int player) override { drawnTaken.push_back(player); }
-    void Repaint(bool immediate) override { repaints.push_back(immediate); }
+    // Houses shown or blinking, stores shown, whole boards shown.
+    void ShowHouse(int house, int, int) override { drawnHouses.push_back(house); }
+    void ShowStore(int player, int) override { drawnTaken.push_back(player); }
+    void ShowBoard(const TBoard &, bool immediate) override { repaints.push_back(immediate); }
+    void ShowBlink(int house, bool on) override
+    {
+        drawnHouses.push_back(house);
+        blinks.push_back(on);
+    }
+    void MoveFinished(const TBoard &, bool cut) override { finishedMoves.push_back(cut); }
+    void RoundEnded(const StoreArray &stores) override { roundEnds.push_back(stores); }
+    void GameEnded(int winner) override { winners.push_back(winner); }
     void SetStatusText(const GameText &text) override { statusTexts.push_back(text.English()); }
     // Kept in English, as the tests read them.
     MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
@@ -70,7 +79,9 @@ public:
     }
 
     std::vector<int> drawnHouses, drawnTaken, opponentMarks;
-    std::vector<bool> repaints;
+    std::vector<bool> repaints, blinks, finishedMoves;
+    std::vector<StoreArray> roundEnds;
+    std::vector<int> winners;
     std::vector<std::string> statusTexts;
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;

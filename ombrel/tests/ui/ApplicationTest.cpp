@@ -5,7 +5,7 @@
 // is shown in a message box with its message, and the event loop goes on.
 // This suite has its own main() because it needs the game's application
 // object instead of a plain QApplication.
-#include "OmbrelApplication.h"
+#include "ui/OmbrelApplication.h"
 #include <corvanel/Exception.h>
 
 #include <QMessageBox>

@@ -188,7 +188,7 @@ TEST_F(AccessibleFixture, focusFollowsTheMarkAndIsHeard)
     QTest::keyClick(form->PaintBox(), Qt::Key_Up);
     heard.clear();
     QTest::keyClick(form->PaintBox(), Qt::Key_Right);
-    ASSERT_EQ(form->FocusHouse(), 10);
+    ASSERT_EQ(form->PaintBox()->FocusHouse(), 10);
     bool focusHeard = false;
     for (const HeardEvent &e : heard)
         focusHeard |= e.type == QAccessible::Focus && e.child == 10;
@@ -198,7 +198,7 @@ TEST_F(AccessibleFixture, focusFollowsTheMarkAndIsHeard)
     EXPECT_FALSE(boardInterface()->child(11)->state().focused);
     boardInterface()->child(4)->actionInterface()->doAction(
         QAccessibleActionInterface::setFocusAction());
-    EXPECT_EQ(form->FocusHouse(), 4);
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 4);
 }
 
 TEST_F(AccessibleFixture, statusLineChangesAreHeard)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardFocus.h"
-#include "BoardGeometry.h"
+#include "ui/BoardFocus.h"
+#include "ui/BoardGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "BoardGeometry.h"
+#include "ui/BoardGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "About.h"
 #include "MainFormFixture.h"
-#include "speed.h"
+#include "ui/About.h"
+#include "ui/speed.h"
 
 #include <QApplication>
 #include <QProcess>

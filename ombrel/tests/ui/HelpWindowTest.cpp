@@ -5,8 +5,8 @@
 // game is built), its section links and Back button work, and its colours
 // come from the palette.
 
-#include "HelpWindow.h"
-#include "Main.h"
+#include "ui/HelpWindow.h"
+#include "ui/Main.h"
 
 #include <QAction>
 #include <QDir>
@@ -121,6 +121,28 @@ TEST_F(HelpWindowTest, aSectionLinkScrollsAndBackReturns)
     EXPECT_EQ(bar->value(), 0);
     EXPECT_FALSE(back->isEnabled());
 }
+
+struct CloseKey
+{
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+class HelpWindowCloseKey : public HelpWindowTest, public ::testing::WithParamInterface<CloseKey>
+{
+};
+
+TEST_P(HelpWindowCloseKey, closesTheWindow)
+{
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QTest::keyClick(help.Browser(), GetParam().key, GetParam().modifiers);
+    EXPECT_FALSE(help.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, HelpWindowCloseKey,
+                         ::testing::Values(CloseKey{Qt::Key_Escape, Qt::NoModifier},
+                                           CloseKey{Qt::Key_W, Qt::ControlModifier}));
 
 TEST_F(HelpWindowTest, theManualTakesItsColoursFromThePalette)
 {

@@ -35,7 +35,7 @@ protected:
             key(Qt::Key_Right);
         if (house >= 6)
             key(Qt::Key_Up);
-        ASSERT_EQ(form->FocusHouse(), house);
+        ASSERT_EQ(form->PaintBox()->FocusHouse(), house);
     }
 };
 
@@ -46,24 +46,24 @@ TEST_F(KeyboardFixture, boardTakesTheFocusButShowsNoMarkUntilAKey)
     EXPECT_EQ(board()->focusPolicy(), Qt::StrongFocus);
     board()->setFocus(Qt::ActiveWindowFocusReason);
     ASSERT_TRUE(board()->hasFocus());
-    EXPECT_FALSE(form->FocusMarkShown());
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
     key(Qt::Key_Right); // the first arrow only shows where the keyboard is
-    EXPECT_TRUE(form->FocusMarkShown());
-    EXPECT_EQ(form->FocusHouse(), 0);
+    EXPECT_TRUE(form->PaintBox()->FocusMarkShown());
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 0);
     key(Qt::Key_Right);
-    EXPECT_EQ(form->FocusHouse(), 1);
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 1);
 }
 
 TEST_F(KeyboardFixture, tabShowsTheMarkAndAClickHidesItAndMovesIt)
 {
     key(Qt::Key_Tab);
     board()->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(form->FocusMarkShown());
+    EXPECT_TRUE(form->PaintBox()->FocusMarkShown());
     ui().Human->trigger();
     QTest::mousePress(board(), Qt::LeftButton, Qt::NoModifier, houseCentre(9));
     QTest::mouseRelease(board(), Qt::LeftButton, Qt::NoModifier, houseCentre(9));
-    EXPECT_FALSE(form->FocusMarkShown());
-    EXPECT_EQ(form->FocusHouse(), 9);
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
+    EXPECT_EQ(form->PaintBox()->FocusHouse(), 9);
     ASSERT_EQ(messages.size(), 1u); // the click itself was a click
     EXPECT_EQ(messages[0].text, "You don't own this house!");
 }
@@ -77,7 +77,7 @@ TEST_F(KeyboardFixture, arrowsWalkTheRowsInScreenOrder)
     };
     for (const auto &[k, house] : walk) {
         key(k);
-        EXPECT_EQ(form->FocusHouse(), house) << "after key " << k;
+        EXPECT_EQ(form->PaintBox()->FocusHouse(), house) << "after key " << k;
     }
 }
 
@@ -163,9 +163,10 @@ TEST_F(KeyboardFixture, setupKeysWhileTheComputerPlaysGetTheBusyMessage)
     EXPECT_EQ(game().Board().Seeds, before);
 }
 
-// The mark is two rings, dark outside, light inside. Their straight edges
-// lie on whole pixels, so every device pixel there is one of the two colours
-// exactly, at 1x and at 2x (this suite runs again with QT_SCALE_FACTOR=2).
+// The mark is two rings in the cell's margin, light outside, dark inside, and
+// the house's picture begins right after them. Their straight edges lie on
+// whole pixels, so every device pixel there is one of the two colours exactly,
+// at 1x and at 2x (this suite runs again with QT_SCALE_FACTOR=2).
 TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
 {
     focusHouse(3); // Player 1's orange house
@@ -181,10 +182,14 @@ TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
         const int y = HouseTop(house) + HouseSize / 2;
         for (int dx = 0; dx < int(8 * dpr); ++dx) {
             const QColor seen = picture.pixelColor(int(x * dpr) + dx, int(y * dpr));
-            if (dx >= int(1 * dpr) && dx < int(5 * dpr)) {
-                EXPECT_EQ(seen, dark) << "house " << house << " device pixel " << dx;
-            } else if (dx >= int(5 * dpr) && dx < int(7 * dpr)) {
+            if (dx < int(1 * dpr)) {
                 EXPECT_EQ(seen, light) << "house " << house << " device pixel " << dx;
+            } else if (dx < int(3 * dpr)) {
+                EXPECT_EQ(seen, dark) << "house " << house << " device pixel " << dx;
+            } else if (dx >= int(4 * dpr)) {
+                // the picture itself, untouched by the mark
+                EXPECT_NE(seen, dark) << "house " << house << " device pixel " << dx;
+                EXPECT_NE(seen, light) << "house " << house << " device pixel " << dx;
             }
         }
     }
@@ -192,5 +197,5 @@ TEST_F(KeyboardFixture, focusMarkIsSharpAndReadsOnBothHouseColours)
     QTest::mouseClick(board(), Qt::LeftButton, Qt::NoModifier, QPoint(435, 240));
     const QImage unmarked = board()->grab().toImage();
     EXPECT_NE(marked, unmarked);
-    EXPECT_FALSE(form->FocusMarkShown());
+    EXPECT_FALSE(form->PaintBox()->FocusMarkShown());
 }

@@ -5,15 +5,15 @@
 // manual's window and the controller's messages is translated, and fits where
 // it is shown at the window's fixed size.
 
-#include "About.h"
-#include "BoardTexts.h"
-#include "GameFileError.h"
-#include "GameText.h"
-#include "HelpWindow.h"
-#include "Main.h"
 #include "MainFormFixture.h"
-#include "Translations.h"
-#include "speed.h"
+#include "controller/GameText.h"
+#include "record/GameFileError.h"
+#include "ui/About.h"
+#include "ui/BoardTexts.h"
+#include "ui/HelpWindow.h"
+#include "ui/Main.h"
+#include "ui/Translations.h"
+#include "ui/speed.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -4,9 +4,9 @@
 
 // A real main window whose message boxes are answered by the test.
 
-#include "BoardGeometry.h"
-#include "Main.h"
 #include "WindowParts.h"
+#include "ui/BoardGeometry.h"
+#include "ui/Main.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "MainFormFixture.h"
 #include "RecordingView.h"
+#include "ui/BoardTexts.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -141,13 +143,13 @@ TEST_F(MainFormFixture, refusalsShowWarningBoxes)
 TEST_F(MainFormFixture, humanMoveRepaintsOneCellPerTick)
 {
     ui().Human->trigger();
-    form->TakeDrawnRects();
+    form->PaintBox()->TakeDrawnRects();
     clickBoard(houseCentre(2));
-    EXPECT_EQ(form->TakeDrawnRects(), QList<QRect>{QRect(144, 122, 72, 72)});
+    EXPECT_EQ(form->PaintBox()->TakeDrawnRects(), QList<QRect>{QRect(144, 122, 72, 72)});
     EXPECT_TRUE(ui().UndoAction->isEnabled());
     form->MoveTimerTimer();
     EXPECT_EQ(game().Board().Seeds[3], 5);
-    EXPECT_EQ(form->TakeDrawnRects(), QList<QRect>{QRect(216, 122, 72, 72)});
+    EXPECT_EQ(form->PaintBox()->TakeDrawnRects(), QList<QRect>{QRect(216, 122, 72, 72)});
     EXPECT_EQ(status(), "Player 1 is playing...");
     EXPECT_EQ(form->PaintBox()->cursor().shape(), Qt::WaitCursor);
     runToRest();
@@ -368,3 +370,42 @@ TEST_F(MainFormFixture, helpFileIsFoundAndShown)
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
 }
+
+namespace {
+
+// The blink alone is silent for a screen reader: the status line, which it
+// reads, names the hinted house and the house the computer is about to sow.
+TEST_F(MainFormFixture, hintAndComputerChoiceAreNamedOnTheStatusLine)
+{
+    QTest::keyClick(form.get(), Qt::Key_H);
+    ASSERT_TRUE(game().HintMode());
+    const int hinted = game().ChosenHouse();
+    EXPECT_EQ(
+        status(),
+        QString("Hint: Player 1's house, seeds: 4. %1.").arg(BoardTexts::HouseDescription(hinted)));
+    runToRest();
+    clickBoard(houseCentre(0));
+    for (int i = 0; i < 2000 && !game().FlashTimerEnabled(); ++i)
+        form->MoveTimerTimer();
+    ASSERT_TRUE(game().FlashTimerEnabled());
+    const int chosen = game().ChosenHouse();
+    EXPECT_EQ(status(), QString("The computer plays %1. %2.")
+                            .arg(BoardTexts::HouseName(1, game().Board().Seeds[chosen]),
+                                 BoardTexts::HouseDescription(chosen)));
+}
+
+// A screen reader names every control of the toolbar, the button for the
+// commands that do not fit included.
+TEST_F(MainFormFixture, everyToolbarControlHasAnAccessibleName)
+{
+    const auto buttons = ui().ToolBar1->findChildren<QToolButton *>();
+    ASSERT_GE(buttons.size(), 11);
+    for (QToolButton *button : buttons) {
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(access, nullptr);
+        EXPECT_FALSE(access->text(QAccessible::Name).isEmpty())
+            << button->objectName().toStdString();
+    }
+}
+
+} // namespace

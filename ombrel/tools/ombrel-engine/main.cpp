@@ -5,11 +5,11 @@
 // Every run prints one JSON object on stdout; bad input prints one line on
 // stderr and exits with status 2.
 
-#include "BenchSuite.h"
-#include "GameController.h"
-#include "HeadlessView.h"
-#include "Search.h"
-#include "SelfPlay.h"
+#include "ai/BenchSuite.h"
+#include "ai/Search.h"
+#include "controller/GameController.h"
+#include "controller/HeadlessView.h"
+#include "controller/SelfPlay.h"
 
 #include <chrono>
 #include <cstdio>
@@ -218,17 +218,15 @@ int runScore(int argc, char **argv)
     return 0;
 }
 
-// Keeps the board as it stands when the move's last step is over, before the
-// end of a round would count and clear it.
+// Keeps the board as the move left it, before the end of a round would count
+// and clear it.
 class MoveView : public HeadlessView
 {
 public:
-    explicit MoveView(const GameController *&game) : m_game(game) {}
-    void SetMoveTimer(bool enabled) override
+    void MoveFinished(const TBoard &board, bool) override
     {
-        HeadlessView::SetMoveTimer(enabled);
-        if (!enabled && m_game && !captured) {
-            final = m_game->Board();
+        if (!captured) {
+            final = board;
             captured = true;
         }
     }
@@ -240,9 +238,6 @@ public:
 
     TBoard final{};
     bool captured = false;
-
-private:
-    const GameController *&m_game;
 };
 
 int runMove(int argc, char **argv)
@@ -260,13 +255,11 @@ int runMove(int argc, char **argv)
     if (p.board.Seeds[house] == 0)
         fail("house " + std::to_string(house) + " is empty");
 
-    const GameController *observed = nullptr;
-    MoveView view(observed);
+    MoveView view;
     GameController game(view, 1);
     game.SetOpponent(OpponentHuman);
     game.SetFinishEndlessAtOnce(false); // every tick of the animation is counted
     game.SetBoard(p.board);
-    observed = &game;
     game.BoardClick(MouseButton::Left, int(house));
     long ticks = 0;
     while (game.MoveTimerEnabled()) {

@@ -15,9 +15,9 @@
 // board-capture-before and board-capture-after (a last seed that makes four),
 // board-next-round (Player 1 owning eight houses).
 
-#include "Main.h"
-#include "BoardGeometry.h"
-#include "GameController.h"
+#include "ui/Main.h"
+#include "controller/GameController.h"
+#include "ui/BoardGeometry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,7 +68,7 @@ public:
 
     bool Write(const char *name, const std::function<void(QPainter &)> &overlay = {})
     {
-        m_form.Repaint(true);
+        m_form.PaintBox()->ShowBoard(m_form.Controller().Board(), true);
         QWidget *surface = m_form.PaintBox();
         const qreal dpr = surface->devicePixelRatioF();
         QImage image(QSize(ombrel::SurfaceWidth, ombrel::SurfaceHeight) * dpr,

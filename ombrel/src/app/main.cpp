@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Main.h"
-#include "About.h"
-#include "BoardPictures.h"
-#include "OmbrelApplication.h"
-#include "Translations.h"
+#include "ui/Main.h"
+#include "ui/About.h"
+#include "ui/BoardPictures.h"
+#include "ui/OmbrelApplication.h"
+#include "ui/Translations.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
