@@ -73,7 +73,7 @@ SeedArray PositionIndex::Unrank(std::uint64_t rank, int seeds) noexcept
     return DistributionWalk(rank, seeds).Seeds();
 }
 
-DistributionWalk::DistributionWalk(std::uint64_t rank, int seeds) noexcept : m_total(seeds)
+DistributionWalk::DistributionWalk(std::uint64_t rank, int seeds) noexcept
 {
     // The colex rank of the bar positions: the largest bar first.
     int top = seeds + HouseCount - 2;

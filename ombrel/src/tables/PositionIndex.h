@@ -70,7 +70,6 @@ private:
 
     std::int32_t m_bars[HouseCount]{}; // eleven bars and a sentinel
     SeedArray m_seeds{};
-    int m_total = 0;
 };
 
 } // namespace ombrel

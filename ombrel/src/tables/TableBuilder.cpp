@@ -7,8 +7,6 @@
 #include "TableMove.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -195,8 +193,6 @@ TableLevel TableBuilder::BuildLevel(const EndgameTables &tables, int seeds, int 
             return TableLevel();
         if (progress)
             progress(seeds, double(sweep.Solved()) / double(sweep.Size()));
-        if (std::getenv("OMBREL_TRACE"))
-            std::fprintf(stderr, "sweep %d solved %f\n", stats.Sweeps, double(sweep.Solved()) / double(sweep.Size()));
     }
     ++stats.Sweeps;
     TableLevel level = sweep.Finish();

@@ -63,6 +63,8 @@ Commands (each prints one JSON object on stdout):
                                 run takes long, progress is shown on stderr if it
                                 is a terminal
               --seed S          seed of the tie-breaking generator (default 1)
+              --opening N       the first N moves (0-20, default 0) are played at
+                                random, drawn with the same generator
             A game still running after 200 rounds, or a round after 2000
             moves, is reported as unfinished.
   ladder    Play every pair of levels (2-7) against each other and rate them.
@@ -377,11 +379,15 @@ private:
 
 int runSelfPlay(int argc, char **argv)
 {
-    const Options o(argc, argv, {"level1", "level2", "games", "seed", "time", "dir"});
+    const Options o(argc, argv, {"level1", "level2", "games", "seed", "time", "dir", "opening"});
     const int level1 = readLevel(o, "level1");
     const int level2 = readLevel(o, "level2");
     SelfPlayLimits limits;
     limits.MasterSeconds = readTime(o);
+    const long opening = o.integer("opening", 0);
+    if (opening < 0 || opening > 20)
+        fail("--opening must be between 0 and 20");
+    limits.RandomOpeningMoves = int(opening);
     EndgameTables tables;
     if (level1 == OpponentMaster || level2 == OpponentMaster) {
         prepareTables(o, tables);
