@@ -60,7 +60,7 @@ bool MasterSearch::outOfTime()
 {
     if (m_aborted)
         return true;
-    if (m_nodes % CheckEvery != 0)
+    if (m_nodes % CheckEvery != 1) // the first node looks too
         return false;
     if (m_limits.Pump)
         m_limits.Pump(m_limits.PumpData);
