@@ -11,6 +11,7 @@
 #include "BoardPictures.h"
 #include "GameController.h"
 #include "GameView.h"
+#include "TableLoader.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -148,6 +149,7 @@ private:
     void RememberAnnounced();
 
     std::unique_ptr<Ui::TMainForm> m_ui;
+    TableLoader m_tableLoader; // outlives the controller, which reads its tables
     std::unique_ptr<GameController> m_controller;
     BoardPictures m_pictures;
     QPixmap m_backing;

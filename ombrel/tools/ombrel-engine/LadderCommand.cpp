@@ -18,7 +18,7 @@ namespace {
 
 constexpr int FirstLevel = OpponentEasy;
 constexpr int LastLevel = OpponentMaster;
-constexpr int OpeningMoves = 4;
+constexpr int OpeningMoves = 2;
 
 const char *const LevelNames[] = {
     "Easy", "Medium", "Difficult", "Very Difficult", "Extremely Difficult", "Master"};

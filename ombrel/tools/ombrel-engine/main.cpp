@@ -69,7 +69,7 @@ Commands (each prints one JSON object on stdout):
             moves, is reported as unfinished.
   ladder    Play every pair of levels (2-7) against each other and rate them.
               --games N         games a pair, 2-1000, even (default 20); each level
-                                opens half of them, from the same openings of four
+                                opens half of them, from the same openings of two
                                 random moves
               --time T, --dir PATH  as for selfplay
               --seed S          seed of the openings (default 1)
