@@ -91,6 +91,29 @@ TEST(Sowing, agreesWithTheAnimatedMoveAndTheSearch)
     EXPECT_GT(compared, 10000);
 }
 
+// A sowing that never ends is cut as the game cuts it: the seeds in hand are
+// laid into the next house and none is lost.
+TEST(Sowing, cutsAnEndlessSowingAsTheGameDoes)
+{
+    TBoard b;
+    InitBoard(b);
+    b.Seeds = {1, 0, 2, 1, 0, 1, 0, 2, 1, 2, 0, 2};
+    b.Mover = 1;
+    SeedArray seeds = b.Seeds;
+    const SowingResult fast = Sow(seeds, 9, HousesOf(6, 1));
+    bool cut = false;
+    const TBoard animated = animatedMove(b, 9, cut);
+    ASSERT_TRUE(cut);
+    EXPECT_TRUE(fast.Cut);
+    EXPECT_EQ(seeds, animated.Seeds);
+    EXPECT_EQ(fast.MoverGroups, animated.Taken[1]);
+    EXPECT_EQ(fast.OtherGroups, animated.Taken[0]);
+    int total = 4 * (fast.MoverGroups + fast.OtherGroups);
+    for (const int s : seeds)
+        total += s;
+    EXPECT_EQ(total, 12);
+}
+
 struct SowingCase
 {
     const char *name;
