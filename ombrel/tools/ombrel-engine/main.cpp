@@ -78,13 +78,14 @@ Commands (each prints one JSON object on stdout):
             unfinished game counts half a win each.
   tables    Build the exact endgame tables by retrograde analysis.
               --seeds N         build every level up to N seeds on the board (0-16, default 12);
-                                12 takes well under a minute, 16 about an hour
+                                12 takes about half a minute of processor time,
+                                16 (395 million positions) many minutes
               --dir PATH        where the tables live (default $XDG_CACHE_HOME/ombrel/tables)
               --threads T       threads to build with, 1-64 (default: the processors)
             Levels already in the folder are checked and kept; each level is written
             whole as soon as it is built, so a stopped run resumes. Memory: about
             1.5 bytes a position of the top level plus half a byte a position below
-            it (12 seeds: 36 MB, 16 seeds: 340 MB).
+            it (12 seeds: 35 MB, 16 seeds: 367 MB).
             Prints {"levels": [...], "positions_per_second": r, "peak_memory_bytes": b, ...}.
   solve     The exact score of a position from the tables, and of each playable house.
               --houses, --seeds, --stores, --player as for score; --dir as for tables
