@@ -20,7 +20,7 @@ enum Bound : std::uint8_t
     Upper = 3
 };
 
-constexpr int Infinity = 1000;
+constexpr int Infinity = 1 << 28; // beyond any score, set-up boards included
 constexpr std::uint64_t CheckEvery = 1024; // nodes between looks at the clock
 
 struct Child
@@ -84,8 +84,8 @@ int MasterSearch::search(const SeedArray &seeds, int k, int depth, int alpha, in
     if (depth == 0)
         return 0;
 
-    Entry &entry = m_entries[keyOf(seeds, k) & (m_entries.size() - 1)];
     const std::uint64_t key = keyOf(seeds, k);
+    Entry &entry = m_entries[key & (m_entries.size() - 1)];
     int hashMove = -1;
     if (entry.Key == key) {
         hashMove = entry.Move;
@@ -139,7 +139,7 @@ int MasterSearch::search(const SeedArray &seeds, int k, int depth, int alpha, in
             break;
     }
     entry.Key = key;
-    entry.Score = std::int16_t(best);
+    entry.Score = best;
     entry.Depth = std::int8_t(depth);
     entry.Move = std::int8_t(bestMove);
     entry.Bound = best <= alphaIn ? Upper : (best >= beta ? Lower : Exact);

@@ -72,7 +72,7 @@ private:
     struct Entry
     {
         std::uint64_t Key = 0;
-        std::int16_t Score = 0;
+        std::int32_t Score = 0;
         std::int8_t Depth = -1;
         std::uint8_t Bound = 0;
         std::int8_t Move = -1;
