@@ -85,7 +85,6 @@ DistributionWalk::DistributionWalk(std::uint64_t rank, int seeds) noexcept
         --top;
     }
     m_bars[HouseCount - 1] = seeds + HouseCount - 1;
-    fillSeeds();
 }
 
 void DistributionWalk::Next() noexcept
@@ -98,16 +97,17 @@ void DistributionWalk::Next() noexcept
     ++m_bars[i];
     for (int j = 0; j < i; ++j)
         m_bars[j] = j;
-    fillSeeds();
 }
 
-void DistributionWalk::fillSeeds() noexcept
+SeedArray DistributionWalk::Seeds() const noexcept
 {
+    SeedArray seeds;
     int previous = -1;
     for (int i = 0; i < HouseCount; ++i) {
-        m_seeds[i] = m_bars[i] - previous - 1;
+        seeds[i] = m_bars[i] - previous - 1;
         previous = m_bars[i];
     }
+    return seeds;
 }
 
 } // namespace ombrel

@@ -58,18 +58,17 @@ public:
 };
 
 // Walks the distributions of one total in rank order, without unranking each.
+// A step moves the bars only; the seeds are read out when asked for, since a
+// sweep skips most positions.
 class DistributionWalk
 {
 public:
     DistributionWalk(std::uint64_t rank, int seeds) noexcept;
-    const SeedArray &Seeds() const noexcept { return m_seeds; }
+    SeedArray Seeds() const noexcept;
     void Next() noexcept;
 
 private:
-    void fillSeeds() noexcept;
-
     std::int32_t m_bars[HouseCount]{}; // eleven bars and a sentinel
-    SeedArray m_seeds{};
 };
 
 } // namespace ombrel

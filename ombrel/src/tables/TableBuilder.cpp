@@ -101,7 +101,9 @@ private:
             std::uint64_t rank = start % m_distributions;
             DistributionWalk walk(rank, m_seeds);
             for (std::uint64_t i = start; i < end; ++i) {
-                changed |= update(i, walk.Seeds(), k);
+                const std::uint8_t b = m_bounds[i].load(std::memory_order_relaxed);
+                if (lowerOf(b) != upperOf(b))
+                    changed |= update(i, walk.Seeds(), k);
                 if (++rank == m_distributions) {
                     rank = 0;
                     ++k;
@@ -118,8 +120,6 @@ private:
     bool update(std::uint64_t i, const SeedArray &seeds, int k)
     {
         const std::uint8_t old = m_bounds[i].load(std::memory_order_relaxed);
-        if (lowerOf(old) == upperOf(old))
-            return false;
         int lower = -100;
         int upper = -100;
         for (int h = 0; h < k; ++h) {
