@@ -21,6 +21,7 @@ namespace ombrel {
 namespace {
 
 constexpr std::uint64_t ChunkSize = 1 << 14;
+constexpr std::uint64_t JumpAfter = 48; // steps of a walk that cost about one unranking
 
 // Lower bound in the low nibble, upper bound in the high one, both + 8.
 std::uint8_t pack(int lower, int upper)
@@ -97,20 +98,21 @@ private:
             if (start >= m_size || (cancel && cancel->load(std::memory_order_relaxed)))
                 break;
             const std::uint64_t end = std::min(start + ChunkSize, m_size);
-            int k = int(start / m_distributions);
-            std::uint64_t rank = start % m_distributions;
-            DistributionWalk walk(rank, m_seeds);
+            // The walk follows the unsolved positions; past a long run of
+            // solved ones it starts again from the rank instead of stepping.
+            std::uint64_t at = end; // the index the walk stands on
+            DistributionWalk walk(0, m_seeds);
             for (std::uint64_t i = start; i < end; ++i) {
                 const std::uint8_t b = m_bounds[i].load(std::memory_order_relaxed);
-                if (lowerOf(b) != upperOf(b))
-                    changed |= update(i, walk.Seeds(), k);
-                if (++rank == m_distributions) {
-                    rank = 0;
-                    ++k;
-                    walk = DistributionWalk(0, m_seeds);
-                } else {
-                    walk.Next();
+                if (lowerOf(b) == upperOf(b))
+                    continue;
+                if (at > i || i - at > JumpAfter || i / m_distributions != at / m_distributions) {
+                    walk = DistributionWalk(i % m_distributions, m_seeds);
+                    at = i;
                 }
+                for (; at < i; ++at)
+                    walk.Next();
+                changed |= update(i, walk.Seeds(), int(i / m_distributions));
             }
         }
         if (changed)

@@ -4,6 +4,8 @@
 
 #include "Sowing.h"
 
+#include <algorithm>
+
 namespace ombrel {
 
 int MoverSeeds(const SeedArray &canonical, int moverHouses) noexcept
@@ -22,8 +24,10 @@ TableMove TableMove::Play(const SeedArray &canonical, int moverHouses, int house
     m.Gain = r.MoverGroups - r.OtherGroups;
     int own = 0;
     int other = 0;
-    for (int h = 0; h < HouseCount; ++h)
-        (h < moverHouses ? own : other) += s[h];
+    for (int h = 0; h < moverHouses; ++h)
+        own += s[h];
+    for (int h = moverHouses; h < HouseCount; ++h)
+        other += s[h];
     if (other == 0) {
         // The other player cannot move: the mover counts his seeds in groups.
         m.RoundEnds = true;
@@ -32,8 +36,9 @@ TableMove TableMove::Play(const SeedArray &canonical, int moverHouses, int house
     }
     m.ChildHouses = HouseCount - moverHouses;
     m.ChildSeeds = own + other;
-    for (int i = 0; i < HouseCount; ++i)
-        m.Child[i] = s[(i + moverHouses) % HouseCount];
+    // The other player's houses first: a rotation by the mover's arc.
+    std::copy(s.begin() + moverHouses, s.end(), m.Child.begin());
+    std::copy(s.begin(), s.begin() + moverHouses, m.Child.begin() + (HouseCount - moverHouses));
     return m;
 }
 
