@@ -78,7 +78,7 @@ Commands (each prints one JSON object on stdout):
             unfinished game counts half a win each.
   tables    Build the exact endgame tables by retrograde analysis.
               --seeds N         build every level up to N seeds on the board (0-16, default 12);
-                                12 takes about half a minute of processor time,
+                                12 takes about 15 s of processor time,
                                 16 (395 million positions) many minutes
               --dir PATH        where the tables live (default $XDG_CACHE_HOME/ombrel/tables)
               --threads T       threads to build with, 1-64 (default: the processors)
