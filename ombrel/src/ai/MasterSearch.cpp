@@ -20,7 +20,7 @@ enum Bound : std::uint8_t
     Upper = 3
 };
 
-constexpr int Infinity = 1 << 28; // beyond any score, set-up boards included
+constexpr int Infinity = 1 << 28;          // beyond any score, set-up boards included
 constexpr std::uint64_t CheckEvery = 1024; // nodes between looks at the clock
 
 struct Child
