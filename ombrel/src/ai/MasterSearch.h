@@ -22,9 +22,9 @@
 // Positions are searched in the tables' canonical form (the mover's houses
 // first), so a position and its mirror image for the other player share one
 // entry. The search stops at the time limit, when the stop flag is set, or
-// at MaxDepth (a root in the tables is answered at once); it then plays the best move of the deepest
-// iteration it finished (or a better one found in the unfinished iteration).
-// It calls a pump hook now and then so that a window stays responsive.
+// at MaxDepth (a root in the tables is answered at once); it then plays the best move of the
+// deepest iteration it finished (or a better one found in the unfinished iteration). It calls a
+// pump hook now and then so that a window stays responsive.
 
 #include "Board.h"
 
