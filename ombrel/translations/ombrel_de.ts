@@ -316,6 +316,14 @@
         <translation>Computer (Extrem schwer)</translation>
     </message>
     <message>
+        <source>Computer (M&amp;aster)</source>
+        <translation>Computer (Meiste&amp;r)</translation>
+    </message>
+    <message>
+        <source>Computer (Master)</source>
+        <translation>Computer (Meister)</translation>
+    </message>
+    <message>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>

@@ -316,6 +316,14 @@
         <translation>Ordinateur (Extrêmement difficile)</translation>
     </message>
     <message>
+        <source>Computer (M&amp;aster)</source>
+        <translation>Ordinateur (M&amp;aître)</translation>
+    </message>
+    <message>
+        <source>Computer (Master)</source>
+        <translation>Ordinateur (Maître)</translation>
+    </message>
+    <message>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
     </message>

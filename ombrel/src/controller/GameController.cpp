@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "controller/GameController.h"
 
+#include "ai/MasterSearch.h"
 #include "ai/Search.h"
 #include "rules/Sowing.h"
 
@@ -230,7 +231,7 @@ void GameController::AbandonSearch()
 
 void GameController::SetOpponent(int level)
 {
-    if (level < OpponentHuman || level > OpponentExtremelyDifficult)
+    if (level < OpponentHuman || level > OpponentMaster)
         return;
     m_opponent = level;
     m_view.SetOpponentMark(level);
@@ -429,6 +430,20 @@ int GameController::ChooseHouse(int depth, bool &found)
     if (m_view.PumpsMessages()) {
         context.Pump = &GameController::Pump;
         context.PumpData = this;
+    }
+    if (m_opponent == OpponentMaster) {
+        MasterLimits limits;
+        limits.Seconds = m_masterSeconds;
+        limits.Stop = &m_cutSearch;
+        limits.Pump = context.Pump;
+        limits.PumpData = context.PumpData;
+        MasterSearch master;
+        master.SetTables(m_tables);
+        SearchScope scope(m_searchDepth);
+        const MasterResult r = master.Choose(position, m_computerSide, limits);
+        m_nodes += r.Nodes;
+        found = r.House >= 0;
+        return r.House;
     }
     Candidates candidates;
     {

@@ -36,6 +36,8 @@
 
 namespace ombrel {
 
+class EndgameTables;
+
 enum class MouseButton
 {
     Left,
@@ -57,6 +59,7 @@ inline constexpr int OpponentMedium = 3;
 inline constexpr int OpponentDifficult = 4;
 inline constexpr int OpponentVeryDifficult = 5;
 inline constexpr int OpponentExtremelyDifficult = 6;
+inline constexpr int OpponentMaster = 7; // iterative deepening with the endgame tables
 
 inline constexpr int FlashTicksForMove = 7;
 inline constexpr int FlashTicksForHint = 2;
@@ -94,6 +97,13 @@ public:
     void ComputerDifficultExecute() { SetOpponent(OpponentDifficult); }
     void ComputerVeryDifficultExecute() { SetOpponent(OpponentVeryDifficult); }
     void ComputerExtremelyDifficultExecute() { SetOpponent(OpponentExtremelyDifficult); }
+    void ComputerMasterExecute() { SetOpponent(OpponentMaster); }
+
+    // The Master level's time for a move (Stop plays at once), and the
+    // endgame tables it uses (not owned; null for none).
+    void SetMasterSeconds(double seconds) noexcept { m_masterSeconds = seconds; }
+    double MasterSeconds() const noexcept { return m_masterSeconds; }
+    void SetEndgameTables(const EndgameTables *tables) noexcept { m_tables = tables; }
 
     void SetOpponent(int level);
     void SetSetupMode(bool on);
@@ -188,6 +198,8 @@ private:
     bool m_cutSearch = false;      // the running search looks no deeper
     std::uint64_t m_gameEpoch = 0; // bumped by New and AbandonSearch
     std::uint64_t m_nodes = 0;
+    double m_masterSeconds = 2.0;
+    const EndgameTables *m_tables = nullptr;
 };
 
 } // namespace ombrel

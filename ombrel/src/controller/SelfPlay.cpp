@@ -29,6 +29,8 @@ SelfPlayResult PlaySelfGame(int level1, int level2, std::uint64_t seed,
     const int levels[2] = {level1, level2};
     SelfPlayView view;
     GameController game(view, seed);
+    game.SetMasterSeconds(limits.MasterSeconds);
+    game.SetEndgameTables(limits.Tables);
     SelfPlayResult result;
     result.Rounds = 1;
     long roundStart = 0;
@@ -55,7 +57,8 @@ SelfPlayResult PlaySelfGame(int level1, int level2, std::uint64_t seed,
     while (!result.Finished) {
         if (result.Rounds > limits.MaxRounds || view.moves - roundStart >= limits.MaxMovesPerRound)
             break;
-        game.SetOpponent(levels[game.Board().Mover]);
+        const bool opening = result.Rounds == 1 && view.moves < limits.RandomOpeningMoves;
+        game.SetOpponent(opening ? OpponentEasy : levels[game.Board().Mover]);
         game.Play1Click();
         if (RunTimers(game, TicksPerCall) == 0 && !game.FlashTimerEnabled() && !result.Finished &&
             SeedsOf(game.Board(), game.Board().Mover) == 0)

@@ -180,6 +180,7 @@ void TMainForm::ConnectActions()
         {m_ui->ComputerDifficult, OpponentDifficult},
         {m_ui->ComputerVeryDifficult, OpponentVeryDifficult},
         {m_ui->ComputerExtremelyDifficult, OpponentExtremelyDifficult},
+        {m_ui->ComputerMaster, OpponentMaster},
     };
     // A menu's hint belongs on its action: that is what Qt shows on the status
     // line when the menu bar highlights the menu.
@@ -192,6 +193,8 @@ void TMainForm::ConnectActions()
         connect(action, &QAction::triggered, this, [this, level = level] {
             m_controller->SetOpponent(level);
             SetOpponentMark(m_controller->Opponent());
+            if (level == OpponentMaster)
+                m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
         });
     }
     connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);

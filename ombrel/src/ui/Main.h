@@ -10,6 +10,7 @@
 #include "controller/GameController.h"
 #include "controller/GameView.h"
 #include "ui/BoardView.h"
+#include "ui/TableLoader.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -104,6 +105,7 @@ private:
                           MessageIcon icon);
 
     std::unique_ptr<Ui::TMainForm> m_ui;
+    TableLoader m_tableLoader; // outlives the controller, which reads its tables
     std::unique_ptr<GameController> m_controller;
     QActionGroup *m_opponents = nullptr;
     QTimer m_moveTimer;

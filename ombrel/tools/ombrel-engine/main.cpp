@@ -5,12 +5,16 @@
 // Every run prints one JSON object on stdout; bad input prints one line on
 // stderr and exits with status 2.
 
+#include "LadderCommand.h"
+#include "TableCommands.h"
 #include "ai/BenchSuite.h"
 #include "ai/Search.h"
 #include "controller/GameController.h"
 #include "controller/HeadlessView.h"
 #include "controller/SelfPlay.h"
+#include "tables/EndgameTables.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +22,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -49,14 +54,44 @@ Commands (each prints one JSON object on stdout):
               --level1 L        Player 1's level (default 4)
               --level2 L        Player 2's level (default 4)
                                 2 Easy, 3 Medium, 4 Difficult, 5 Very Difficult,
-                                6 Extremely Difficult
+                                6 Extremely Difficult, 7 Master
+              --time T          the Master's time for a move in seconds, 0.01-60 (default 2)
+              --dir PATH        the Master's endgame tables (as for tables; the
+                                12-seed tables are built there first when missing)
               --games N         games to play, 1-1000 (default 1); a game takes up to
                                 about a second at the highest levels; with more
                                 than one game, "game k of n" is shown on stderr
                                 before each game when stderr is a terminal
               --seed S          seed of the tie-breaking generator (default 1)
+              --opening N       the first N moves (0-20, default 0) are played at
+                                random, drawn with the same generator
             A game still running after 200 rounds, or a round after 2000
             moves, is reported as unfinished.
+  ladder    Play every pair of levels (2-7) against each other and rate them.
+              --games N         games a pair, 2-1000, even (default 20); each level
+                                opens half of them, from the same openings of two
+                                random moves
+              --time T, --dir PATH  as for selfplay
+              --seed S          seed of the openings (default 1)
+            Prints {"pairs": [...], "ratings": [{"level": L, "elo": e, "margin": m}, ...]}:
+            Elo by Bradley-Terry, Easy at 0, margin half the 95 % interval. An
+            unfinished game counts half a win each.
+  tables    Build the exact endgame tables by retrograde analysis.
+              --seeds N         build every level up to N seeds on the board (0-16, default 12);
+                                12 takes about 15 s of processor time,
+                                16 (395 million positions) many minutes
+              --dir PATH        where the tables live (default $XDG_CACHE_HOME/ombrel/tables)
+              --threads T       threads to build with, 1-64 (default: the processors)
+            Levels already in the folder are checked and kept; each level is written
+            whole as soon as it is built, so a stopped run resumes. Memory: about
+            1.5 bytes a position of the top level plus half a byte a position below
+            it (12 seeds: 35 MB, 16 seeds: 367 MB).
+            Prints {"levels": [...], "positions_per_second": r, "peak_memory_bytes": b, ...}.
+  solve     The exact score of a position from the tables, and of each playable house.
+              --houses, --seeds, --stores, --player as for score; --dir as for tables
+            Prints {"exact": true, "score": s, "scores": {"<house>": score, ...}, ...},
+            scores counted as for score (mover's store minus the other's at the end of
+            the round), or {"exact": false, "message": "not in the tables, ..."}.
   bench     Search a fixed suite of positions at depth 8 (or --depth D, 1-12;
             depth 12 takes about 15 s).
             Prints {"nodes": n, "seconds": t, "nodes_per_second": r, ...}.
@@ -276,9 +311,31 @@ int runMove(int argc, char **argv)
 int readLevel(const Options &o, const char *name)
 {
     const long level = o.integer(name, 4);
-    if (level < OpponentEasy || level > OpponentExtremelyDifficult)
-        fail(std::string("--") + name + " must be a computer level from 2 to 6");
+    if (level < OpponentEasy || level > OpponentMaster)
+        fail(std::string("--") + name + " must be a computer level from 2 to 7");
     return int(level);
+}
+
+// The Master's time for a move, in seconds.
+double readTime(const Options &o)
+{
+    if (!o.has("time"))
+        return 2.0;
+    const std::string text = o.text("time", "");
+    char *end = nullptr;
+    const double seconds = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(seconds >= 0.01 && seconds <= 60))
+        fail("--time must be a number of seconds from 0.01 to 60");
+    return seconds;
+}
+
+std::string tableDirectory(const Options &o);
+
+// The Master's tables, built first when they are missing.
+void prepareTables(const Options &o, EndgameTables &tables)
+{
+    if (!PrepareTables(tableDirectory(o), 12, tables))
+        std::exit(1);
 }
 
 // "game k of n" on stderr before each game of a run of several, and only
@@ -311,9 +368,20 @@ private:
 
 int runSelfPlay(int argc, char **argv)
 {
-    const Options o(argc, argv, {"level1", "level2", "games", "seed"});
+    const Options o(argc, argv, {"level1", "level2", "games", "seed", "time", "dir", "opening"});
     const int level1 = readLevel(o, "level1");
     const int level2 = readLevel(o, "level2");
+    SelfPlayLimits limits;
+    limits.MasterSeconds = readTime(o);
+    const long opening = o.integer("opening", 0);
+    if (opening < 0 || opening > 20)
+        fail("--opening must be between 0 and 20");
+    limits.RandomOpeningMoves = int(opening);
+    EndgameTables tables;
+    if (level1 == OpponentMaster || level2 == OpponentMaster) {
+        prepareTables(o, tables);
+        limits.Tables = &tables;
+    }
     const long games = o.integer("games", 1);
     if (games < 1 || games > MaxGames)
         fail("--games must be between 1 and " + std::to_string(MaxGames));
@@ -329,7 +397,7 @@ int runSelfPlay(int argc, char **argv)
     for (long g = 0; g < games; ++g) {
         progress.Show(g);
         const SelfPlayResult r =
-            PlaySelfGame(level1, level2, std::uint64_t(seed) + std::uint64_t(g));
+            PlaySelfGame(level1, level2, std::uint64_t(seed) + std::uint64_t(g), limits);
         if (r.Finished)
             ++wins[r.Winner];
         else
@@ -371,6 +439,52 @@ int runBench(int argc, char **argv)
     return 0;
 }
 
+// The tables: a folder and a number of seeds.
+constexpr long MaxBuildSeeds = 16;
+
+std::string tableDirectory(const Options &o)
+{
+    const std::string dir = o.text("dir", EndgameTables::DefaultDirectory());
+    if (dir.empty())
+        fail("--dir needs a folder");
+    return dir;
+}
+
+int runTables(int argc, char **argv)
+{
+    const Options o(argc, argv, {"seeds", "dir", "threads"});
+    const long seeds = o.integer("seeds", 12);
+    if (seeds < 0 || seeds > MaxBuildSeeds)
+        fail("--seeds must be between 0 and " + std::to_string(MaxBuildSeeds));
+    const long threads =
+        o.integer("threads", long(std::max(1u, std::thread::hardware_concurrency())));
+    if (threads < 1 || threads > 64)
+        fail("--threads must be between 1 and 64");
+    return RunTablesCommand(int(seeds), int(threads), tableDirectory(o));
+}
+
+int runLadder(int argc, char **argv)
+{
+    const Options o(argc, argv, {"games", "time", "dir", "seed"});
+    const long games = o.integer("games", 20);
+    if (games < 2 || games > MaxGames || games % 2 != 0)
+        fail("--games must be an even number between 2 and " + std::to_string(MaxGames));
+    const long seed = o.integer("seed", 1);
+    if (seed < 0)
+        fail("--seed must not be negative");
+    const double seconds = readTime(o);
+    EndgameTables tables;
+    prepareTables(o, tables);
+    return RunLadderCommand(games, seconds, std::uint64_t(seed), &tables);
+}
+
+int runSolve(int argc, char **argv)
+{
+    const Options o(argc, argv, {"houses", "seeds", "stores", "player", "dir"});
+    const Position p = readPosition(o);
+    return RunSolveCommand(p.board, p.player, tableDirectory(o));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -390,5 +504,11 @@ int main(int argc, char **argv)
         return runSelfPlay(argc, argv);
     if (command == "bench")
         return runBench(argc, argv);
+    if (command == "ladder")
+        return runLadder(argc, argv);
+    if (command == "tables")
+        return runTables(argc, argv);
+    if (command == "solve")
+        return runSolve(argc, argv);
     fail("unknown command '" + command + "' (see --help)");
 }
