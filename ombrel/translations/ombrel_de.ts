@@ -484,6 +484,10 @@
         <source>Back to the start of the manual</source>
         <translation>Zurück zum Anfang der Anleitung</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>ombrel::TMainForm</name>
@@ -498,6 +502,10 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
     </message>
 </context>
 </TS>

@@ -484,6 +484,10 @@
         <source>Back to the start of the manual</source>
         <translation>Revenir au début du manuel</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>ombrel::TMainForm</name>
@@ -498,6 +502,10 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>More tools</source>
+        <translation>Autres outils</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,10 @@ void TMainForm::SetUpToolBar()
         button->setObjectName(name);
         button->setFixedSize(27, 26);
     }
+    // The button Qt shows when the tools do not fit is a check box without a
+    // text to screen readers.
+    if (auto *more = bar->findChild<QToolButton *>("qt_toolbar_ext_button"))
+        more->setAccessibleName(tr("More tools"));
 }
 
 void TMainForm::ConnectActions()

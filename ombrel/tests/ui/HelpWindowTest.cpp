@@ -142,6 +142,25 @@ TEST_F(HelpWindowTest, theManualTakesItsColoursFromThePalette)
     EXPECT_FALSE(ManualText().contains(QRegularExpression("color:|bgcolor=")));
 }
 
+// Escape and Ctrl+W close the window, wherever the focus is in it.
+TEST_F(HelpWindowTest, escapeAndCtrlWClose)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {{Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_W, Qt::ControlModifier}};
+    for (const auto &k : keys) {
+        help.show();
+        help.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+        help.Browser()->setFocus();
+        QTest::keyClick(help.Browser(), k.key, k.modifiers);
+        EXPECT_FALSE(help.isVisible()) << k.key;
+    }
+    EXPECT_TRUE(QKeySequence::keyBindings(QKeySequence::Close).contains(QKeySequence("Ctrl+W")));
+}
+
 // The German and French manuals lie beside the English one, with the same
 // pictures and the same sections.
 TEST(HelpTranslations, everyManualHasTheSamePicturesAndSections)

@@ -3,6 +3,7 @@
 #include "MainFormFixture.h"
 #include "RecordingView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -228,6 +229,30 @@ TEST_F(MainFormFixture, toolbarButtonsSitAtTheirColumns)
         ASSERT_NE(button, nullptr) << name;
         EXPECT_EQ(button->geometry().left(), x) << name;
     }
+}
+
+// What a screen reader lists on the toolbar: every control has a name, also
+// the button Qt adds for the tools that do not fit.
+TEST_F(MainFormFixture, everyToolbarControlHasAnAccessibleName)
+{
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(ui().ToolBar1);
+    ASSERT_NE(bar, nullptr);
+    int controls = 0;
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QAccessibleInterface *child = bar->child(i);
+        ASSERT_NE(child, nullptr);
+        const QAccessible::Role role = child->role();
+        if (role == QAccessible::Separator)
+            continue;
+        ++controls;
+        const QObject *object = child->object();
+        EXPECT_FALSE(child->text(QAccessible::Name).isEmpty())
+            << (object ? object->objectName().toStdString() : "?") << " role " << int(role);
+    }
+    EXPECT_GE(controls, 12); // eleven tools and the "more" button
+    auto *more = ui().ToolBar1->findChild<QToolButton *>("qt_toolbar_ext_button");
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(more->accessibleName(), "More tools");
 }
 
 // Highlighting a menu title shows that menu's hint; only Edit has one.
