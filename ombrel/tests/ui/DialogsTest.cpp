@@ -246,7 +246,7 @@ TEST_F(AboutBoxTest, theLinkIsAStopForTheKeyboard)
     bool okFirst = false, linkNext = false, openAfterReturn = false, openAfterEscape = true;
     whileModal([&](QDialog &dialog) {
         dialog.activateWindow();
-        if (!QTest::qWaitForWindowActive(&dialog))
+        if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }))
             return;
         okFirst = about.OKButton->hasFocus();
         QTest::keyClick(about.OKButton, Qt::Key_Backtab, Qt::ShiftModifier);
