@@ -492,6 +492,10 @@
         <source>Back to the start of the manual</source>
         <translation>Zurück zum Anfang der Anleitung</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>ombrel::TMainForm</name>

@@ -492,6 +492,10 @@
         <source>Back to the start of the manual</source>
         <translation>Revenir au début du manuel</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>ombrel::TMainForm</name>

@@ -17,6 +17,9 @@ namespace corvanel {
 // A label that looks like a web link (blue, underlined, "Arial", hand cursor,
 // no background of its own) and opens URL as soon as the left button goes
 // down on it. Other buttons reach the label as on any other label.
+// Tab reaches it too (a click does not take the focus); with the focus it
+// shows a frame in the palette's highlight colour and Return, Enter or Space
+// opens URL.
 class CORVANEL_EXPORT TURLStatic : public QLabel, public Component
 {
     Q_OBJECT
@@ -54,11 +57,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     // The second press of a double click arrives here and opens nothing more.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     virtual void WMLButtonDown(QMouseEvent *event);
 
 private:
+    void Open();
+    void PaintFocusMark();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

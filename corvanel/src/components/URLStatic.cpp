@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,9 @@ struct TURLStatic::Private
 TURLStatic::TURLStatic(QWidget *parent) : QLabel(parent), d(new Private)
 {
     setCursor(Qt::PointingHandCursor);
+    // A focus stop for the keyboard only: a click opens and leaves the focus
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
 
     // Only the colours a link shows in; a disabled link greys out as labels do.
     QPalette linkPalette = palette();
@@ -106,10 +110,32 @@ void TURLStatic::mouseDoubleClickEvent(QMouseEvent *event)
         QLabel::mouseDoubleClickEvent(event);
 }
 
+// Return, Enter (also the keypad's) and Space open, as a press does; a held
+// key opens once, not once per repeat. Every other key goes on to the window,
+// so that Escape still closes a dialog.
+void TURLStatic::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (!opens || modifiers != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        Open();
+}
+
 // Opens on the press itself, every press; whether it worked is not shown.
 void TURLStatic::WMLButtonDown(QMouseEvent *event)
 {
     event->accept();
+    Open();
+}
+
+void TURLStatic::Open()
+{
     // Like the shell's "open": a web address, or a file relative to here.
     const QUrl url = QUrl::fromUserInput(d->url, QDir::currentPath());
     if (!url.isValid() || url.isEmpty())
@@ -131,11 +157,26 @@ void TURLStatic::paintEvent(QPaintEvent *event)
 {
     if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
         QLabel::paintEvent(event);
-        return;
+    } else {
+        QPainter painter(this);
+        drawFrame(&painter);
+        LabelCaption::Paint(*this, painter, d->showAccelChar);
     }
+    if (hasFocus())
+        PaintFocusMark();
+}
+
+// A one-pixel frame along the label's edge in the highlight colour, drawn in
+// every style (some draw their own focus frame only after a key press).
+void TURLStatic::PaintFocusMark()
+{
     QPainter painter(this);
-    drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, d->showAccelChar);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight));
+    pen.setWidth(1);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 namespace URLStatic {

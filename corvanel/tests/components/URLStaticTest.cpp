@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -151,6 +153,105 @@ TEST_F(HyperlinkLabel, defaultOpenerGoesThroughTheDesktop)
     QDesktopServices::unsetUrlHandler("ombrel-test");
     EXPECT_EQ(handler.urls, QList<QUrl>{QUrl("ombrel-test:about")});
     EXPECT_TRUE(opened.isEmpty());
+}
+
+// The keyboard: Tab stops on the link, and the keys that press a button open
+// it; a click does not take the focus from where it was.
+class HyperlinkKeys : public HyperlinkLabel
+{
+protected:
+    void SetUp() override
+    {
+        HyperlinkLabel::SetUp();
+        auto *layout = new QVBoxLayout(&form);
+        layout->addWidget(before);
+        layout->addWidget(link);
+        layout->addWidget(after);
+        QWidget::setTabOrder(before, link);
+        QWidget::setTabOrder(link, after);
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        before->setFocus();
+    }
+
+    QPushButton *before = new QPushButton("Before", &form);
+    QPushButton *after = new QPushButton("After", &form);
+};
+
+TEST_F(HyperlinkKeys, tabStopsOnTheLinkAndAClickLeavesTheFocus)
+{
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_TRUE(before->hasFocus());
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(link->hasFocus());
+}
+
+TEST_F(HyperlinkKeys, returnEnterAndSpaceOpenOtherKeysDoNot)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    } cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, true},    {Qt::Key_Enter, Qt::KeypadModifier, true},
+        {Qt::Key_Space, Qt::NoModifier, true},     {Qt::Key_Return, Qt::ControlModifier, false},
+        {Qt::Key_Space, Qt::ShiftModifier, false}, {Qt::Key_A, Qt::NoModifier, false},
+        {Qt::Key_Escape, Qt::NoModifier, false},
+    };
+    link->setFocus(Qt::TabFocusReason);
+    for (const auto &c : cases) {
+        opened.clear();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QApplication::sendEvent(link, &press);
+        EXPECT_EQ(opened.size(), c.opens ? 1 : 0) << c.key;
+        // What the link does not use goes on to the window (Escape, OK).
+        EXPECT_EQ(press.isAccepted(), c.opens) << c.key;
+    }
+    EXPECT_TRUE(opened.isEmpty() || opened.back() == QUrl(kHome));
+}
+
+TEST_F(HyperlinkKeys, aHeldKeyOpensOnce)
+{
+    link->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(link, Qt::Key_Space);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QApplication::sendEvent(link, &repeat);
+        EXPECT_TRUE(repeat.isAccepted());
+    }
+    QTest::keyRelease(link, Qt::Key_Space);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(kHome)});
+}
+
+// The focus frame is in the palette's highlight colour, along the edge, and
+// only while the link has the focus.
+TEST_F(HyperlinkKeys, focusShowsAFrameInTheHighlightColour)
+{
+    QPalette marked = link->palette();
+    marked.setColor(QPalette::Highlight, QColor(255, 0, 128));
+    link->setPalette(marked);
+    link->setText("Link");
+    const auto highlighted = [&] {
+        const QImage image = link->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(255, 0, 128);
+        return std::pair{count, image.pixelColor(image.width() / 2, 0)};
+    };
+    EXPECT_EQ(highlighted().first, 0);
+    link->setFocus(Qt::TabFocusReason);
+    const auto [count, topMiddle] = highlighted();
+    EXPECT_GE(count, 2 * (link->width() + link->height()) - 4);
+    EXPECT_EQ(topMiddle, QColor(255, 0, 128));
+    before->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(highlighted().first, 0);
 }
 
 TEST(HyperlinkPalette, registersOnTheVisualPage)

@@ -35,9 +35,12 @@ void TAboutBox::ShowProgramIcon()
         BoardPictures::Icon("ombrel").pixmap(size, m_ui->ProgramIcon->devicePixelRatioF()));
 }
 
+// The box opens on OK, so that Return closes it as before even though the
+// link before it in the Tab order takes the focus too.
 void TAboutBox::showEvent(QShowEvent *event)
 {
     ShowProgramIcon();
+    m_ui->OKButton->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
 }
 

@@ -68,12 +68,16 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
         m_bar->addAction(QIcon::fromTheme("go-home", style()->standardIcon(QStyle::SP_DirHomeIcon)),
                          QString(), m_browser, &QTextBrowser::home);
     m_home->setObjectName("HelpHome");
-    // Escape and Ctrl+W close the manual, as in Qt's own help viewers.
-    auto *closeAction = new QAction(this);
-    closeAction->setObjectName("HelpClose");
-    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
-    addAction(closeAction);
-    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    // Escape and the platform's Close keys (Ctrl+W), as in Qt's own help
+    // viewers; not on the tool bar.
+    m_close = new QAction(this);
+    m_close->setObjectName("HelpClose");
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    closeKeys.append(QKeySequence(Qt::Key_Escape));
+    m_close->setShortcuts(closeKeys);
+    m_close->setShortcutContext(Qt::WindowShortcut);
+    connect(m_close, &QAction::triggered, this, &QWidget::close);
+    addAction(m_close);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
     ApplyPalette();
@@ -89,6 +93,7 @@ void HelpWindow::Retranslate()
     m_forward->setToolTip(tr("Forward to the next page"));
     m_home->setText(tr("Contents"));
     m_home->setToolTip(tr("Back to the start of the manual"));
+    m_close->setText(tr("Close"));
 }
 
 QString HelpWindow::ManualFor(const QString &file, const QLocale &locale)

@@ -47,6 +47,7 @@ private:
     QAction *m_back = nullptr;
     QAction *m_forward = nullptr;
     QAction *m_home = nullptr;
+    QAction *m_close = nullptr;
 };
 
 } // namespace ombrel

@@ -233,6 +233,38 @@ TEST_F(AboutBoxTest, linkOpensOnPressAndTheBoxStaysOpen)
     EXPECT_TRUE(stillOpen);
 }
 
+// The box opens on OK, so Return still closes it; Shift+Tab goes to the link,
+// where Return opens the home page and Escape still closes the box.
+TEST_F(AboutBoxTest, theLinkIsAStopForTheKeyboard)
+{
+    QList<QUrl> opened;
+    const auto previous = corvanel::TURLStatic::SetOpener([&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    const ombrel::test::AboutParts about(form->AboutBox());
+    bool okFirst = false, linkNext = false, openAfterReturn = false, openAfterEscape = true;
+    whileModal([&](QDialog &dialog) {
+        dialog.activateWindow();
+        if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }))
+            return;
+        okFirst = about.OKButton->hasFocus();
+        QTest::keyClick(about.OKButton, Qt::Key_Backtab, Qt::ShiftModifier);
+        linkNext = about.URLStatic1->hasFocus();
+        QTest::keyClick(about.URLStatic1, Qt::Key_Return);
+        openAfterReturn = dialog.isVisible();
+        QTest::keyClick(about.URLStatic1, Qt::Key_Escape);
+        openAfterEscape = dialog.isVisible();
+    });
+    ui().HelpAboutItem->trigger();
+    corvanel::TURLStatic::SetOpener(previous);
+    EXPECT_TRUE(okFirst);
+    EXPECT_TRUE(linkNext);
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://corvanel.example/")});
+    EXPECT_TRUE(openAfterReturn);
+    EXPECT_FALSE(openAfterEscape);
+}
+
 // The game reads no command line: unknown arguments cost a line on stderr,
 // never the game (--check still runs and reports).
 TEST(GameExecutable, startsWhateverTheCommandLine)
