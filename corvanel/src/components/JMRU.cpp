@@ -5,6 +5,7 @@
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,12 +23,12 @@ constexpr qint32 kMaxStoredEntries = 65536;
 
 QString addAtError()
 {
-    return QStringLiteral("AddAt: src or dest is nil");
+    return QCoreApplication::translate("Corvanel", "AddAt: src or dest is nil");
 }
 
 QString addAfterError()
 {
-    return QStringLiteral("AddAfter: src or dest is nil");
+    return QCoreApplication::translate("Corvanel", "AddAfter: src or dest is nil");
 }
 
 // The menu (or menu bar, or other widget) an action stands in.
@@ -406,8 +407,9 @@ void TJMostRecentlyUsedList::BringToTop(const QString &s)
         return;
     const int index = IndexOf(s);
     if (index < 0)
-        throw Exception(
-            QStringLiteral("Cannot move %1 to top of MRU - it is not in the MRU").arg(s));
+        throw Exception(QCoreApplication::translate(
+                            "Corvanel", "Cannot move %1 to top of MRU - it is not in the MRU")
+                            .arg(s));
     if (index == 0)
         return;
     d->entries.move(index, 0);
@@ -441,7 +443,8 @@ int TJMostRecentlyUsedList::IndexOf(const QString &s) const
 QString TJMostRecentlyUsedList::GetItem(int index) const
 {
     if (index < 0 || index >= d->entries.size())
-        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw Exception(
+            QCoreApplication::translate("Corvanel", "List index out of bounds (%1)").arg(index));
     return d->entries[index].text;
 }
 

@@ -73,7 +73,7 @@ void TVersionLabel::SetFileName(const QString &fileName)
 void TVersionLabel::Loaded()
 {
     Component::Loaded();
-    setText(QStringLiteral("Version ") + GetVersion());
+    setText(QCoreApplication::translate("Corvanel", "Version ") + GetVersion());
     fitToCaption();
 }
 

@@ -5,6 +5,7 @@
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <deque>
 
@@ -19,8 +20,8 @@ namespace {
 std::unique_ptr<JActionData> perform(JActionData *record, QPointer<JAction> &performedBy)
 {
     if (!record || !record->Action || !record->Action->OnDo())
-        throw Exception(
-            QStringLiteral("Cannot perform an undo record without a JAction and its OnDo"));
+        throw Exception(QCoreApplication::translate(
+            "Corvanel", "Cannot perform an undo record without a JAction and its OnDo"));
     performedBy = record->Action;
     const QPointer<JAction> action = record->Action;
     JActionData *made = nullptr;
@@ -43,7 +44,7 @@ void showStep(QAction *undoAction, const JAction *performed, bool canUndo)
     if (!undoAction)
         return;
     if (!canUndo) {
-        undoAction->setText(QStringLiteral("Can't undo"));
+        undoAction->setText(QCoreApplication::translate("Corvanel", "Can't undo"));
         undoAction->setEnabled(false);
         return;
     }
