@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/JMRU.h>
 
+#include "StoredList.h"
+
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
@@ -17,9 +19,6 @@
 namespace corvanel {
 
 namespace {
-
-// A damaged "Count" must not keep Load() reading missing values for ever.
-constexpr qint32 kMaxStoredEntries = 65536;
 
 QString addAtError()
 {
@@ -472,14 +471,11 @@ void TJMostRecentlyUsedList::Load()
         if (!wasOpen)
             d->storage->Close();
     });
-    const qint32 count =
-        std::min(d->storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredEntries);
+    const QStringList stored = StoredList::Read(*d->storage);
     // From the last index down, so that Add() puts "0" on top again.
-    for (qint32 i = count - 1; i >= 0; --i) {
-        const QString s = d->storage->ReadString(QString::number(i), QString());
-        if (!s.isEmpty())
-            Add(s);
-    }
+    for (auto s = stored.crbegin(); s != stored.crend(); ++s)
+        if (!s->isEmpty())
+            Add(*s);
 }
 
 void TJMostRecentlyUsedList::Save()
@@ -492,9 +488,10 @@ void TJMostRecentlyUsedList::Save()
         if (!wasOpen)
             d->storage->Close();
     });
-    d->storage->WriteInteger(QStringLiteral("Count"), qint32(d->entries.size()));
-    for (qsizetype i = 0; i < d->entries.size(); ++i)
-        d->storage->WriteString(QString::number(i), d->entries[i].text);
+    QStringList texts;
+    for (const auto &entry : d->entries)
+        texts << entry.text;
+    StoredList::Write(*d->storage, texts);
 }
 
 void TJMostRecentlyUsedList::Init()
