@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/AnimatedLabel.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 
@@ -291,15 +293,13 @@ namespace AnimatedLabel {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TAnimatedLabel");
-    entry.includeFile = QStringLiteral("corvanel/AnimatedLabel.h");
-    entry.toolTip = QStringLiteral("Animated label");
-    entry.whatsThis = QStringLiteral("A label whose caption flashes, flies across or fades in "
-                                     "and out, driven by its own timer.");
-    entry.createWidget = &createDesigning<TAnimatedLabel, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TAnimatedLabel>({.page = "Corvanel 2",
+                                  .className = "corvanel::TAnimatedLabel",
+                                  .includeFile = "corvanel/AnimatedLabel.h",
+                                  .toolTip = "Animated label",
+                                  .whatsThis =
+                                      "A label whose caption flashes, flies across or fades in "
+                                      "and out, driven by its own timer."});
 }
 
 } // namespace AnimatedLabel

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/JMRU.h>
 
+#include "PaletteItem.h"
+
 #include "StoredList.h"
 
 #include <corvanel/Exception.h>
@@ -730,15 +732,13 @@ namespace JMRU {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TJMostRecentlyUsedList");
-    entry.includeFile = QStringLiteral("corvanel/JMRU.h");
-    entry.toolTip = QStringLiteral("Most-recently-used list");
-    entry.whatsThis = QStringLiteral(
-        "Keeps recently used names in the registry and shows them as numbered menu items.");
-    entry.createObject = &createDesigning<TJMostRecentlyUsedList, QObject>;
-    Palette::add(std::move(entry));
+    addToPalette<TJMostRecentlyUsedList>(
+        {.page = "Corvanel",
+         .className = "corvanel::TJMostRecentlyUsedList",
+         .includeFile = "corvanel/JMRU.h",
+         .toolTip = "Most-recently-used list",
+         .whatsThis =
+             "Keeps recently used names in the registry and shows them as numbered menu items."});
 }
 
 } // namespace JMRU

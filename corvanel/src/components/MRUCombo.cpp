@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/MRUCombo.h>
 
+#include "PaletteItem.h"
+
 #include "StoredList.h"
 
 #include <corvanel/Exception.h>
@@ -118,14 +120,12 @@ namespace MRUCombo {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TMRUCombo");
-    entry.includeFile = QStringLiteral("corvanel/MRUCombo.h");
-    entry.toolTip = QStringLiteral("Combo box that remembers its entries");
-    entry.whatsThis = QStringLiteral("An editable combo box whose list is kept in the registry.");
-    entry.createWidget = &createDesigning<TMRUCombo, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TMRUCombo>(
+        {.page = "Corvanel",
+         .className = "corvanel::TMRUCombo",
+         .includeFile = "corvanel/MRUCombo.h",
+         .toolTip = "Combo box that remembers its entries",
+         .whatsThis = "An editable combo box whose list is kept in the registry."});
 }
 
 } // namespace MRUCombo

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/URLStatic.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 
@@ -142,18 +144,13 @@ namespace URLStatic {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TURLStatic");
-    entry.includeFile = QStringLiteral("corvanel/URLStatic.h");
-    entry.toolTip = QStringLiteral("Hyperlink label");
-    entry.whatsThis = QStringLiteral("A label that opens its URL in the browser when pressed.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = createDesigning<TURLStatic>(parent);
-        label->setText(QStringLiteral("URLStatic"));
-        return label;
-    };
-    Palette::add(std::move(entry));
+    addToPalette<TURLStatic>(
+        {.page = "Corvanel 2",
+         .className = "corvanel::TURLStatic",
+         .includeFile = "corvanel/URLStatic.h",
+         .toolTip = "Hyperlink label",
+         .whatsThis = "A label that opens its URL in the browser when pressed.",
+         .designCaption = "URLStatic"});
 }
 
 } // namespace URLStatic

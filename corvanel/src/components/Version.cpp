@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Version.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 #include <corvanel/VersionInfo.h>
@@ -142,18 +144,12 @@ namespace Version {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TVersionLabel");
-    entry.includeFile = QStringLiteral("corvanel/Version.h");
-    entry.toolTip = QStringLiteral("Version label");
-    entry.whatsThis = QStringLiteral("Shows \"Version \" and the program's file version.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = createDesigning<TVersionLabel>(parent);
-        label->setText(QStringLiteral("Version"));
-        return label;
-    };
-    Palette::add(std::move(entry));
+    addToPalette<TVersionLabel>({.page = "Corvanel 2",
+                                 .className = "corvanel::TVersionLabel",
+                                 .includeFile = "corvanel/Version.h",
+                                 .toolTip = "Version label",
+                                 .whatsThis = "Shows \"Version \" and the program's file version.",
+                                 .designCaption = "Version"});
 }
 
 } // namespace Version

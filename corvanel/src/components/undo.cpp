@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/undo.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
@@ -51,17 +53,6 @@ void showStep(QAction *undoAction, const JAction *performed, bool canUndo)
     if (performed)
         undoAction->setText(performed->Caption());
     undoAction->setEnabled(true);
-}
-
-template <typename T> PaletteEntry entryFor(const char *className, const char *toolTip)
-{
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QString::fromLatin1(className);
-    entry.includeFile = QStringLiteral("corvanel/undo.h");
-    entry.toolTip = QString::fromLatin1(toolTip);
-    entry.createObject = &createDesigning<T, QObject>;
-    return entry;
 }
 
 } // namespace
@@ -285,11 +276,18 @@ namespace undo {
 
 void Register()
 {
-    Palette::add(entryFor<JAction>("corvanel::JAction", "Undoable action"));
-    Palette::add(entryFor<TUndoSingleBuffer>("corvanel::TUndoSingleBuffer",
-                                             "Undo buffer for one step (undo and redo)"));
-    Palette::add(
-        entryFor<TUndoMultiBuffer>("corvanel::TUndoMultiBuffer", "Undo buffer for many steps"));
+    addToPalette<JAction>({.page = "Corvanel",
+                           .className = "corvanel::JAction",
+                           .includeFile = "corvanel/undo.h",
+                           .toolTip = "Undoable action"});
+    addToPalette<TUndoSingleBuffer>({.page = "Corvanel",
+                                     .className = "corvanel::TUndoSingleBuffer",
+                                     .includeFile = "corvanel/undo.h",
+                                     .toolTip = "Undo buffer for one step (undo and redo)"});
+    addToPalette<TUndoMultiBuffer>({.page = "Corvanel",
+                                    .className = "corvanel::TUndoMultiBuffer",
+                                    .includeFile = "corvanel/undo.h",
+                                    .toolTip = "Undo buffer for many steps"});
 }
 
 } // namespace undo
