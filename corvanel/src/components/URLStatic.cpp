@@ -2,16 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/URLStatic.h>
 
+#include "AccelLabel.h"
 #include "PaletteItem.h"
 
-#include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QUrl>
 
 Q_LOGGING_CATEGORY(lcURLStatic, "corvanel.components.urlstatic", QtWarningMsg)
@@ -122,22 +121,14 @@ void TURLStatic::WMLButtonDown(QMouseEvent *event)
 
 void TURLStatic::SetShowAccelChar(bool show)
 {
-    if (d->showAccelChar == show)
-        return;
-    d->showAccelChar = show;
-    update();
-    emit ShowAccelCharChanged(show);
+    if (AccelLabel::Set(*this, d->showAccelChar, show))
+        emit ShowAccelCharChanged(show);
 }
 
 void TURLStatic::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
+    if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, d->showAccelChar);
 }
 
 namespace URLStatic {

@@ -2,15 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Version.h>
 
+#include "AccelLabel.h"
 #include "PaletteItem.h"
 
-#include <corvanel/LabelCaption.h>
 #include <corvanel/Palette.h>
 #include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
 #include <QLayout>
-#include <QPainter>
 #include <QStyle>
 
 namespace corvanel {
@@ -122,22 +121,14 @@ QString TVersionLabel::readVersion() const
 
 void TVersionLabel::SetShowAccelChar(bool show)
 {
-    if (d->showAccelChar == show)
-        return;
-    d->showAccelChar = show;
-    update();
-    emit ShowAccelCharChanged(show);
+    if (AccelLabel::Set(*this, d->showAccelChar, show))
+        emit ShowAccelCharChanged(show);
 }
 
 void TVersionLabel::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
+    if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, d->showAccelChar);
 }
 
 namespace Version {
