@@ -12,7 +12,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/RunStep.cmake)
 
 set(app example.corvanel.Ombrel)
 set(files_corvanel_runtime ${LIBDIR}/libcorvanel.so.${SOVERSION}
-    share/doc/libcorvanel${SOVERSION}/copyright)
+    share/doc/libcorvanel${SOVERSION}/copyright share/corvanel/translations/corvanel_de.qm
+    share/corvanel/translations/corvanel_fr.qm)
 set(files_corvanel_dev include/corvanel/Jstore.h include/corvanel/corvanel_export.h
     ${LIBDIR}/libcorvanel.so ${LIBDIR}/cmake/Corvanel/CorvanelConfig.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelConfigVersion.cmake

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/AnimatedLabel.h>
 
-#include <corvanel/LabelCaption.h>
+#include "AccelLabel.h"
+#include "PaletteItem.h"
+
 #include <corvanel/Palette.h>
 
 #include <QFontMetrics>
@@ -166,11 +168,8 @@ void TAnimatedLabel::SetParentColor(bool parentColor)
 
 void TAnimatedLabel::SetShowAccelChar(bool show)
 {
-    if (d->showAccelChar == show)
-        return;
-    d->showAccelChar = show;
-    update();
-    emit ShowAccelCharChanged(show);
+    if (AccelLabel::Set(*this, d->showAccelChar, show))
+        emit ShowAccelCharChanged(show);
 }
 
 void TAnimatedLabel::OnTimer(QObject *)
@@ -204,13 +203,8 @@ void TAnimatedLabel::paintNormal(QPaintEvent *event)
         QPainter painter(this);
         painter.fillRect(rect(), toQColor(d->color, palette(), palette().color(backgroundRole())));
     }
-    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
+    if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
-    } else {
-        QPainter painter(this);
-        drawFrame(&painter);
-        LabelCaption::Paint(*this, painter, d->showAccelChar);
-    }
     if (isDesigning() && text().isEmpty()) {
         // An empty label paints nothing; in a designer it still needs a shape.
         QPainter painter(this);
@@ -291,15 +285,13 @@ namespace AnimatedLabel {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TAnimatedLabel");
-    entry.includeFile = QStringLiteral("corvanel/AnimatedLabel.h");
-    entry.toolTip = QStringLiteral("Animated label");
-    entry.whatsThis = QStringLiteral("A label whose caption flashes, flies across or fades in "
-                                     "and out, driven by its own timer.");
-    entry.createWidget = &createDesigning<TAnimatedLabel, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TAnimatedLabel>({.page = "Corvanel 2",
+                                  .className = "corvanel::TAnimatedLabel",
+                                  .includeFile = "corvanel/AnimatedLabel.h",
+                                  .toolTip = "Animated label",
+                                  .whatsThis =
+                                      "A label whose caption flashes, flies across or fades in "
+                                      "and out, driven by its own timer."});
 }
 
 } // namespace AnimatedLabel

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/FancyButton.h>
 
+#include "PaletteItem.h"
+
 #include "FancyButtonAccessible.h"
 #include <corvanel/ButtonGlyph.h>
 #include <corvanel/Palette.h>
@@ -796,18 +798,13 @@ namespace FancyButton {
 
 void Register()
 {
-    Palette::add({"Corvanel 2",
-                  "corvanel::TFancyButton",
-                  "corvanel/FancyButton.h",
-                  "Glyph button with hot tracking and groups",
-                  "A push button drawn from a bitmap of up to five looks, with an optional "
-                  "caption, hot tracking, button groups and a dialog result.",
-                  [](QWidget *parent) -> QWidget * {
-                      auto *button = new TFancyButton(parent);
-                      button->setDesigning(true);
-                      return button;
-                  },
-                  {}});
+    addToPalette<TFancyButton>(
+        {.page = "Corvanel 2",
+         .className = "corvanel::TFancyButton",
+         .includeFile = "corvanel/FancyButton.h",
+         .toolTip = "Glyph button with hot tracking and groups",
+         .whatsThis = "A push button drawn from a bitmap of up to five looks, with an optional "
+                      "caption, hot tracking, button groups and a dialog result."});
 }
 
 } // namespace FancyButton

@@ -2,9 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/JMRU.h>
 
+#include "PaletteItem.h"
+
+#include "StoredList.h"
+
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,17 +22,14 @@ namespace corvanel {
 
 namespace {
 
-// A damaged "Count" must not keep Load() reading missing values for ever.
-constexpr qint32 kMaxStoredEntries = 65536;
-
 QString addAtError()
 {
-    return QStringLiteral("AddAt: src or dest is nil");
+    return QCoreApplication::translate("Corvanel", "AddAt: src or dest is nil");
 }
 
 QString addAfterError()
 {
-    return QStringLiteral("AddAfter: src or dest is nil");
+    return QCoreApplication::translate("Corvanel", "AddAfter: src or dest is nil");
 }
 
 // The menu (or menu bar, or other widget) an action stands in.
@@ -406,8 +408,9 @@ void TJMostRecentlyUsedList::BringToTop(const QString &s)
         return;
     const int index = IndexOf(s);
     if (index < 0)
-        throw Exception(
-            QStringLiteral("Cannot move %1 to top of MRU - it is not in the MRU").arg(s));
+        throw Exception(QCoreApplication::translate(
+                            "Corvanel", "Cannot move %1 to top of MRU - it is not in the MRU")
+                            .arg(s));
     if (index == 0)
         return;
     d->entries.move(index, 0);
@@ -441,7 +444,8 @@ int TJMostRecentlyUsedList::IndexOf(const QString &s) const
 QString TJMostRecentlyUsedList::GetItem(int index) const
 {
     if (index < 0 || index >= d->entries.size())
-        throw Exception(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw Exception(
+            QCoreApplication::translate("Corvanel", "List index out of bounds (%1)").arg(index));
     return d->entries[index].text;
 }
 
@@ -469,14 +473,11 @@ void TJMostRecentlyUsedList::Load()
         if (!wasOpen)
             d->storage->Close();
     });
-    const qint32 count =
-        std::min(d->storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredEntries);
+    const QStringList stored = StoredList::Read(*d->storage);
     // From the last index down, so that Add() puts "0" on top again.
-    for (qint32 i = count - 1; i >= 0; --i) {
-        const QString s = d->storage->ReadString(QString::number(i), QString());
-        if (!s.isEmpty())
-            Add(s);
-    }
+    for (auto s = stored.crbegin(); s != stored.crend(); ++s)
+        if (!s->isEmpty())
+            Add(*s);
 }
 
 void TJMostRecentlyUsedList::Save()
@@ -489,9 +490,10 @@ void TJMostRecentlyUsedList::Save()
         if (!wasOpen)
             d->storage->Close();
     });
-    d->storage->WriteInteger(QStringLiteral("Count"), qint32(d->entries.size()));
-    for (qsizetype i = 0; i < d->entries.size(); ++i)
-        d->storage->WriteString(QString::number(i), d->entries[i].text);
+    QStringList texts;
+    for (const auto &entry : d->entries)
+        texts << entry.text;
+    StoredList::Write(*d->storage, texts);
 }
 
 void TJMostRecentlyUsedList::Init()
@@ -730,15 +732,13 @@ namespace JMRU {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TJMostRecentlyUsedList");
-    entry.includeFile = QStringLiteral("corvanel/JMRU.h");
-    entry.toolTip = QStringLiteral("Most-recently-used list");
-    entry.whatsThis = QStringLiteral(
-        "Keeps recently used names in the registry and shows them as numbered menu items.");
-    entry.createObject = &createDesigning<TJMostRecentlyUsedList, QObject>;
-    Palette::add(std::move(entry));
+    addToPalette<TJMostRecentlyUsedList>(
+        {.page = "Corvanel",
+         .className = "corvanel::TJMostRecentlyUsedList",
+         .includeFile = "corvanel/JMRU.h",
+         .toolTip = "Most-recently-used list",
+         .whatsThis =
+             "Keeps recently used names in the registry and shows them as numbered menu items."});
 }
 
 } // namespace JMRU

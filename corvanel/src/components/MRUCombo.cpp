@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/MRUCombo.h>
 
+#include "PaletteItem.h"
+
+#include "StoredList.h"
+
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
@@ -13,8 +17,6 @@ namespace corvanel {
 namespace {
 
 constexpr int kSavedItems = 10;
-// A damaged "Count" must not keep Loaded() reading missing values for ever.
-constexpr qint32 kMaxStoredItems = 65536;
 
 } // namespace
 
@@ -84,15 +86,12 @@ void TMRUCombo::Loaded()
     try {
         d->storage->Open();
         const auto close = qScopeGuard([&] { d->storage->Close(); });
-        const qint32 count =
-            std::min(d->storage->ReadInteger(QStringLiteral("Count"), 0), kMaxStoredItems);
-        for (qint32 i = 0; i < count; ++i) {
-            const QString s = d->storage->ReadString(QString::number(i), QString());
-            if (i == 0)
-                editText = s;
+        const QStringList stored = StoredList::Read(*d->storage);
+        if (!stored.isEmpty())
+            editText = stored.first();
+        for (const QString &s : stored)
             if (!s.isEmpty())
                 addItem(s);
-        }
     } catch (const Exception &) {
         // A blank key: the box starts with what it has.
     }
@@ -109,26 +108,24 @@ void TMRUCombo::UpdateList()
     }
     if (isDesigning())
         return;
-    const int n = std::min(count(), kSavedItems);
+    QStringList saved;
+    for (int i = 0; i < std::min(count(), kSavedItems); ++i)
+        saved << itemText(i);
     d->storage->Open();
     const auto close = qScopeGuard([&] { d->storage->Close(); });
-    for (int i = 0; i < n; ++i)
-        d->storage->WriteString(QString::number(i), itemText(i));
-    d->storage->WriteInteger(QStringLiteral("Count"), n);
+    StoredList::Write(*d->storage, saved);
 }
 
 namespace MRUCombo {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TMRUCombo");
-    entry.includeFile = QStringLiteral("corvanel/MRUCombo.h");
-    entry.toolTip = QStringLiteral("Combo box that remembers its entries");
-    entry.whatsThis = QStringLiteral("An editable combo box whose list is kept in the registry.");
-    entry.createWidget = &createDesigning<TMRUCombo, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TMRUCombo>(
+        {.page = "Corvanel",
+         .className = "corvanel::TMRUCombo",
+         .includeFile = "corvanel/MRUCombo.h",
+         .toolTip = "Combo box that remembers its entries",
+         .whatsThis = "An editable combo box whose list is kept in the registry."});
 }
 
 } // namespace MRUCombo

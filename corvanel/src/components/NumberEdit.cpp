@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/NumberEdit.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/Palette.h>
 
 #include <QLocale>
@@ -181,14 +183,11 @@ namespace NumberEdit {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TNumberEdit");
-    entry.includeFile = QStringLiteral("corvanel/NumberEdit.h");
-    entry.toolTip = QStringLiteral("Number edit");
-    entry.whatsThis = QStringLiteral("A right-aligned edit for a floating-point number.");
-    entry.createWidget = &createDesigning<TNumberEdit, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TNumberEdit>({.page = "Corvanel 2",
+                               .className = "corvanel::TNumberEdit",
+                               .includeFile = "corvanel/NumberEdit.h",
+                               .toolTip = "Number edit",
+                               .whatsThis = "A right-aligned edit for a floating-point number."});
 }
 
 } // namespace NumberEdit

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/URLStatic.h>
 
-#include <corvanel/LabelCaption.h>
+#include "AccelLabel.h"
+#include "PaletteItem.h"
+
 #include <corvanel/Palette.h>
 
 #include <QDesktopServices>
@@ -146,22 +148,14 @@ void TURLStatic::Open()
 
 void TURLStatic::SetShowAccelChar(bool show)
 {
-    if (d->showAccelChar == show)
-        return;
-    d->showAccelChar = show;
-    update();
-    emit ShowAccelCharChanged(show);
+    if (AccelLabel::Set(*this, d->showAccelChar, show))
+        emit ShowAccelCharChanged(show);
 }
 
 void TURLStatic::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
+    if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
-    } else {
-        QPainter painter(this);
-        drawFrame(&painter);
-        LabelCaption::Paint(*this, painter, d->showAccelChar);
-    }
     if (hasFocus())
         PaintFocusMark();
 }
@@ -183,18 +177,13 @@ namespace URLStatic {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TURLStatic");
-    entry.includeFile = QStringLiteral("corvanel/URLStatic.h");
-    entry.toolTip = QStringLiteral("Hyperlink label");
-    entry.whatsThis = QStringLiteral("A label that opens its URL in the browser when pressed.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = createDesigning<TURLStatic>(parent);
-        label->setText(QStringLiteral("URLStatic"));
-        return label;
-    };
-    Palette::add(std::move(entry));
+    addToPalette<TURLStatic>(
+        {.page = "Corvanel 2",
+         .className = "corvanel::TURLStatic",
+         .includeFile = "corvanel/URLStatic.h",
+         .toolTip = "Hyperlink label",
+         .whatsThis = "A label that opens its URL in the browser when pressed.",
+         .designCaption = "URLStatic"});
 }
 
 } // namespace URLStatic

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/UnitEdit.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/NumberEdit.h>
 #include <corvanel/Palette.h>
 
@@ -226,14 +228,11 @@ namespace UnitEdit {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TUnitEdit");
-    entry.includeFile = QStringLiteral("corvanel/UnitEdit.h");
-    entry.toolTip = QStringLiteral("Unit edit");
-    entry.whatsThis = QStringLiteral("A number edit with a unit caption on its right.");
-    entry.createWidget = &createDesigning<TUnitEdit, QWidget>;
-    Palette::add(std::move(entry));
+    addToPalette<TUnitEdit>({.page = "Corvanel 2",
+                             .className = "corvanel::TUnitEdit",
+                             .includeFile = "corvanel/UnitEdit.h",
+                             .toolTip = "Unit edit",
+                             .whatsThis = "A number edit with a unit caption on its right."});
 }
 
 } // namespace UnitEdit

@@ -2,13 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Version.h>
 
-#include <corvanel/LabelCaption.h>
+#include "AccelLabel.h"
+#include "PaletteItem.h"
+
 #include <corvanel/Palette.h>
 #include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
 #include <QLayout>
-#include <QPainter>
 #include <QStyle>
 
 namespace corvanel {
@@ -73,7 +74,7 @@ void TVersionLabel::SetFileName(const QString &fileName)
 void TVersionLabel::Loaded()
 {
     Component::Loaded();
-    setText(QStringLiteral("Version ") + GetVersion());
+    setText(QCoreApplication::translate("Corvanel", "Version ") + GetVersion());
     fitToCaption();
 }
 
@@ -120,40 +121,26 @@ QString TVersionLabel::readVersion() const
 
 void TVersionLabel::SetShowAccelChar(bool show)
 {
-    if (d->showAccelChar == show)
-        return;
-    d->showAccelChar = show;
-    update();
-    emit ShowAccelCharChanged(show);
+    if (AccelLabel::Set(*this, d->showAccelChar, show))
+        emit ShowAccelCharChanged(show);
 }
 
 void TVersionLabel::paintEvent(QPaintEvent *event)
 {
-    if (!LabelCaption::NeedsOwnPaint(*this, d->showAccelChar)) {
+    if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    drawFrame(&painter);
-    LabelCaption::Paint(*this, painter, d->showAccelChar);
 }
 
 namespace Version {
 
 void Register()
 {
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel 2");
-    entry.className = QStringLiteral("corvanel::TVersionLabel");
-    entry.includeFile = QStringLiteral("corvanel/Version.h");
-    entry.toolTip = QStringLiteral("Version label");
-    entry.whatsThis = QStringLiteral("Shows \"Version \" and the program's file version.");
-    entry.createWidget = [](QWidget *parent) -> QWidget * {
-        auto *label = createDesigning<TVersionLabel>(parent);
-        label->setText(QStringLiteral("Version"));
-        return label;
-    };
-    Palette::add(std::move(entry));
+    addToPalette<TVersionLabel>({.page = "Corvanel 2",
+                                 .className = "corvanel::TVersionLabel",
+                                 .includeFile = "corvanel/Version.h",
+                                 .toolTip = "Version label",
+                                 .whatsThis = "Shows \"Version \" and the program's file version.",
+                                 .designCaption = "Version"});
 }
 
 } // namespace Version

@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/undo.h>
 
+#include "PaletteItem.h"
+
 #include <corvanel/Exception.h>
 #include <corvanel/Palette.h>
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <deque>
 
@@ -19,8 +22,8 @@ namespace {
 std::unique_ptr<JActionData> perform(JActionData *record, QPointer<JAction> &performedBy)
 {
     if (!record || !record->Action || !record->Action->OnDo())
-        throw Exception(
-            QStringLiteral("Cannot perform an undo record without a JAction and its OnDo"));
+        throw Exception(QCoreApplication::translate(
+            "Corvanel", "Cannot perform an undo record without a JAction and its OnDo"));
     performedBy = record->Action;
     const QPointer<JAction> action = record->Action;
     JActionData *made = nullptr;
@@ -43,24 +46,13 @@ void showStep(QAction *undoAction, const JAction *performed, bool canUndo)
     if (!undoAction)
         return;
     if (!canUndo) {
-        undoAction->setText(QStringLiteral("Can't undo"));
+        undoAction->setText(QCoreApplication::translate("Corvanel", "Can't undo"));
         undoAction->setEnabled(false);
         return;
     }
     if (performed)
         undoAction->setText(performed->Caption());
     undoAction->setEnabled(true);
-}
-
-template <typename T> PaletteEntry entryFor(const char *className, const char *toolTip)
-{
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QString::fromLatin1(className);
-    entry.includeFile = QStringLiteral("corvanel/undo.h");
-    entry.toolTip = QString::fromLatin1(toolTip);
-    entry.createObject = &createDesigning<T, QObject>;
-    return entry;
 }
 
 } // namespace
@@ -284,11 +276,18 @@ namespace undo {
 
 void Register()
 {
-    Palette::add(entryFor<JAction>("corvanel::JAction", "Undoable action"));
-    Palette::add(entryFor<TUndoSingleBuffer>("corvanel::TUndoSingleBuffer",
-                                             "Undo buffer for one step (undo and redo)"));
-    Palette::add(
-        entryFor<TUndoMultiBuffer>("corvanel::TUndoMultiBuffer", "Undo buffer for many steps"));
+    addToPalette<JAction>({.page = "Corvanel",
+                           .className = "corvanel::JAction",
+                           .includeFile = "corvanel/undo.h",
+                           .toolTip = "Undoable action"});
+    addToPalette<TUndoSingleBuffer>({.page = "Corvanel",
+                                     .className = "corvanel::TUndoSingleBuffer",
+                                     .includeFile = "corvanel/undo.h",
+                                     .toolTip = "Undo buffer for one step (undo and redo)"});
+    addToPalette<TUndoMultiBuffer>({.page = "Corvanel",
+                                    .className = "corvanel::TUndoMultiBuffer",
+                                    .includeFile = "corvanel/undo.h",
+                                    .toolTip = "Undo buffer for many steps"});
 }
 
 } // namespace undo

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ui/Translations.h"
 
+#include <corvanel/Translations.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -45,6 +47,8 @@ QString Translations::Install(QCoreApplication &app, const QLocale &locale)
     Remove(app, GameTranslator);
     Remove(app, QtTranslator);
     QLocale::setDefault(locale);
+    // The component library's own texts ("Can't undo"), wherever it is installed.
+    corvanel::installTranslator(locale);
 
     auto *game = new QTranslator(&app);
     game->setObjectName(QString::fromLatin1(GameTranslator));

@@ -311,6 +311,12 @@ TEST_P(Localised, qtsOwnButtonsAreTranslatedWhereTheSystemHasThem)
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
+// The component library's texts come along in the game's language.
+TEST_P(Localised, theLibrarysTextsAreTranslated)
+{
+    EXPECT_NE(QCoreApplication::translate("Corvanel", "Can't undo"), "Can't undo");
+}
+
 // The real program takes its language from LANG even where that locale is
 // not generated, as in a bare CI container.
 TEST_P(Localised, theGameFollowsLang)
