@@ -31,5 +31,17 @@
         <source>Version </source>
         <translation>Version </translation>
     </message>
+    <message>
+        <source>Cannot open registry because TJStorage.Key is blank</source>
+        <translation>Die Registrierung kann nicht geöffnet werden, weil TJStorage.Key leer ist</translation>
+    </message>
+    <message>
+        <source>JStorage not Open</source>
+        <translation>JStorage ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a TJStorage</source>
+        <translation>Ein %1 kann keinem TJStorage zugewiesen werden</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,17 @@
         <source>Version </source>
         <translation>Version </translation>
     </message>
+    <message>
+        <source>Cannot open registry because TJStorage.Key is blank</source>
+        <translation>Impossible d’ouvrir le registre : TJStorage.Key est vide</translation>
+    </message>
+    <message>
+        <source>JStorage not Open</source>
+        <translation>JStorage n’est pas ouvert</translation>
+    </message>
+    <message>
+        <source>Cannot assign a %1 to a TJStorage</source>
+        <translation>Impossible d’affecter un %1 à un TJStorage</translation>
+    </message>
 </context>
 </TS>

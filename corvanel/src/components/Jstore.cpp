@@ -5,6 +5,8 @@
 #include <corvanel/Component.h>
 #include <corvanel/Exception.h>
 
+#include <QCoreApplication>
+
 namespace corvanel {
 
 struct TJWin32Registry::Private
@@ -36,7 +38,8 @@ void TJWin32Registry::Open(const TJStorage &storage)
     if (d->registry)
         return;
     if (storage.Key().isEmpty())
-        throw Exception(QStringLiteral("Cannot open registry because TJStorage.Key is blank"));
+        throw Exception(QCoreApplication::translate(
+            "Corvanel", "Cannot open registry because TJStorage.Key is blank"));
     d->registry = std::make_unique<TRegistry>(TRegistry::Access::All);
     d->registry->SetRootKey(storage.RootKeyHandle());
     // A key that cannot be opened leaves the registry without a key: reads
@@ -207,7 +210,7 @@ void TJStorage::Close()
 void TJStorage::CheckOpen() const
 {
     if (!d->connection)
-        throw Exception(QStringLiteral("JStorage not Open"));
+        throw Exception(QCoreApplication::translate("Corvanel", "JStorage not Open"));
 }
 
 void TJStorage::WriteString(const QString &name, const QString &value)
@@ -258,7 +261,8 @@ void TJStorage::Assign(const QObject *source)
     if (!other) {
         const QString name =
             source ? QString::fromLatin1(source->metaObject()->className()) : QStringLiteral("nil");
-        throw Exception(QStringLiteral("Cannot assign a %1 to a TJStorage").arg(name));
+        throw Exception(
+            QCoreApplication::translate("Corvanel", "Cannot assign a %1 to a TJStorage").arg(name));
     }
     // Closing comes first, also when the source is this storage itself: it
     // then stays closed, as its open state was read after the close.
