@@ -89,16 +89,11 @@ public:
     /// The look of the button, also the index of its glyph cell.
     enum TFancyButtonState : quint8
     {
-        /// Up, the pointer over the button.
-        fbsUp, // up, pointer over the button
-               /// Being pressed.
-        fbsDown, // being pressed
-                 /// Up, the pointer elsewhere: the resting state.
-        fbsMouseOut, // up, pointer elsewhere: the resting state
-                     /// Held down (Down is set).
-        fbsExclusive, // held down (Down is set)
-                      /// Disabled.
-        fbsDisabled,
+        fbsUp,        ///< Up, the pointer over the button.
+        fbsDown,      ///< Being pressed.
+        fbsMouseOut,  ///< Up, the pointer elsewhere: the resting state.
+        fbsExclusive, ///< Held down (Down is set).
+        fbsDisabled,  ///< Disabled.
     };
     Q_ENUM(TFancyButtonState)
 
