@@ -209,7 +209,7 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS AND NOT OMBREL_SANITIZE)
     endforeach()
     add_test(NAME ombrel_packages
         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} "-DPACKAGES=${packages};ombrel"
-            -DSOVERSION=${lib_soversion}
+            -DSOVERSION=${lib_soversion} -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
             -P ${CMAKE_CURRENT_LIST_DIR}/PackageTest.cmake)
     set_tests_properties(ombrel_packages PROPERTIES TIMEOUT 600 LABELS "packaging")
 endif()
