@@ -1,15 +1,15 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Ombrel developers
 #
-# ombrel_debian_changelog(<CHANGELOG.md> <package> <version> <maintainer> <date> <out>)
+# ombrel_debian_changelog(<CHANGELOG.md> <source> <version> <maintainer> <date> <out>)
 #
-# Writes the Debian changelog of <package> at <version> from a project's
-# CHANGELOG.md: one entry per `## <version> (<YYYY-MM-DD>)` section, from
-# <version> down to the oldest, each `- ` item a `  * ` line and its indented
-# lines the item's continuation. `## Unreleased` becomes the entry of
+# Writes the Debian changelog of the packages of <source> (the project) at
+# <version> from its CHANGELOG.md: one entry per `## <version> (<YYYY-MM-DD>)`
+# section, from <version> down to the oldest, each `- ` item a `  * ` line and
+# its indented lines the item's continuation. `## Unreleased` becomes the entry of
 # <version>, dated <date>, when no section names <version>; otherwise it is
 # left out. A <version> that is neither stops the configuration.
-function(ombrel_debian_changelog markdown package version maintainer date out)
+function(ombrel_debian_changelog markdown source version maintainer date out)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${markdown})
     file(READ ${markdown} text)
     string(REPLACE ";" "\\;" text "${text}")
@@ -55,7 +55,7 @@ function(ombrel_debian_changelog markdown package version maintainer date out)
             execute_process(COMMAND date -u -R -d "${date_${section}} 12:00:00"
                 OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
         endif()
-        string(APPEND changelog "${package} (${section}) unstable; urgency=medium\n\n"
+        string(APPEND changelog "${source} (${section}) unstable; urgency=medium\n\n"
             "${items_${section}}\n -- ${maintainer}  ${when}\n\n")
     endforeach()
     string(REGEX REPLACE "\n\n$" "\n" changelog "${changelog}")

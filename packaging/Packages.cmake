@@ -14,10 +14,14 @@ set(changelog_date "Wed, 09 Dec 2026 12:00:00 +0000")
 include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
 
 # /usr/share/doc/<package>/: the copyright file and a compressed changelog made
-# from the project's CHANGELOG.md, as every Debian package carries them.
+# from the project's CHANGELOG.md, as every Debian package carries them. The
+# changelog's entries name the project (Debian's source package) whose
+# packages they are.
 function(ombrel_package_docs component package version markdown)
     set(dir ${CMAKE_BINARY_DIR}/package-docs/${package})
-    ombrel_debian_changelog(${markdown} ${package} ${version} "${maintainer}" "${changelog_date}"
+    get_filename_component(project_dir ${markdown} DIRECTORY)
+    get_filename_component(source ${project_dir} NAME)
+    ombrel_debian_changelog(${markdown} ${source} ${version} "${maintainer}" "${changelog_date}"
         ${dir}/changelog)
     add_custom_command(OUTPUT ${dir}/changelog.gz
         COMMAND gzip -9nf -k ${dir}/changelog
