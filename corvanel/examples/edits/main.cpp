@@ -46,9 +46,10 @@ int main(int argc, char *argv[])
     QObject::connect(height, &TUnitEdit::ValueChanged, total, update);
     update();
 
-    // The unit edits make their number and unit parts now.
-    corvanel::loadComponents(&form);
+    // A unit edit places its number and unit parts once, from the width it has
+    // then; once the form is shown, the layout has given each its width.
     form.setWindowTitle(QObject::tr("Number and unit edits"));
     form.show();
+    corvanel::loadComponents(&form);
     return app.exec();
 }

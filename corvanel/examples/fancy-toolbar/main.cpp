@@ -58,6 +58,23 @@ TFancyButton *alignmentButton(Qt::Alignment alignment, const QString &tip, QLabe
     return button;
 }
 
+// A plain face for a captioned button: 48 × 24 cells, raised, pressed,
+// resting and held down.
+QPixmap faceGlyph()
+{
+    constexpr int width = 2 * kCell;
+    QPixmap strip(4 * width, kCell);
+    strip.fill(kTransparent);
+    QPainter painter(&strip);
+    const QColor borders[] = {Qt::darkBlue, Qt::black, Qt::gray, Qt::black};
+    for (int cell = 0; cell < 4; ++cell) {
+        painter.setPen(borders[cell]);
+        painter.setBrush(cell == 1 || cell == 3 ? QColor(220, 220, 220) : QColor(245, 245, 245));
+        painter.drawRoundedRect(cell * width + 1, 1, width - 3, kCell - 3, 4, 4);
+    }
+    return strip;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,7 +94,8 @@ int main(int argc, char *argv[])
 
     toolbar->addSeparator();
     auto *lock = new TFancyButton;
-    lock->SetGlyph(alignmentGlyph(Qt::AlignLeft));
+    lock->SetGlyph(faceGlyph());
+    lock->SetNumGlyphs(4); // the cells are not square, so the count is given
     lock->SetCaption(QObject::tr("&Lock"));
     lock->setToolTip(QObject::tr("Disable the alignment buttons (Alt+L)"));
     lock->SetOnClick([toolbar, lock](QObject *) {

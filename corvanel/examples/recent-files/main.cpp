@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 //
 // A File menu with the files opened last under "Open Recent". The list keeps
-// itself in the registry store (HKEY_CURRENT_USER\Software\Corvanel Examples\
-// Recent Files): it is read when the form is loaded and written back when the
-// list is destroyed, so the menu survives a restart of the program.
+// itself in the registry store, in the key "Software\Corvanel Examples\Recent
+// Files" of HKEY_CURRENT_USER: it is read when the form is loaded and written
+// back when the list is destroyed, so the menu survives a restart.
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/JMRU.h>
 
