@@ -29,6 +29,7 @@ set(multiarch_libcorvanel-dev same)
 set(multiarch_corvanel-tools foreign)
 set(multiarch_corvanel-designer-plugin same)
 set(multiarch_libcorvanel-doc foreign)
+set(multiarch_ombrel no) # (no field: dpkg-deb reports "no")
 
 find_program(LINTIAN lintian REQUIRED)
 foreach(package IN LISTS PACKAGES)
