@@ -18,7 +18,9 @@ set(files_corvanel_dev include/corvanel/Jstore.h include/corvanel/corvanel_expor
     ${LIBDIR}/libcorvanel.so ${LIBDIR}/cmake/Corvanel/CorvanelConfig.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelConfigVersion.cmake
     ${LIBDIR}/cmake/Corvanel/CorvanelTargets.cmake ${LIBDIR}/cmake/Corvanel/PackageNote.cmake
-    share/doc/libcorvanel-dev/copyright)
+    ${LIBDIR}/pkgconfig/corvanel.pc share/doc/libcorvanel-dev/copyright)
+set(files_corvanel_doc share/doc/libcorvanel-doc/html/index.html share/qt6/doc/corvanel.qch
+    share/doc-base/libcorvanel-doc.corvanel share/doc/libcorvanel-doc/copyright)
 set(files_corvanel_tools bin/corvanel-reg share/man/man1/corvanel-reg.1.gz
     share/doc/corvanel-tools/copyright)
 set(files_corvanel_designer ${PLUGIN_DIR}/libcorvanel_designer.so

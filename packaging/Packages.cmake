@@ -11,14 +11,18 @@ set(maintainer "Corvanel <ombrel@corvanel.example>")
 set(doc_dir share/doc)
 set(changelog_date "Wed, 09 Dec 2026 12:00:00 +0000")
 
-# /usr/share/doc/<package>/: the copyright file and a compressed changelog,
-# as every Debian package carries them.
-function(ombrel_package_docs component package version)
+include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
+
+# /usr/share/doc/<package>/: the copyright file and a compressed changelog made
+# from the project's CHANGELOG.md, as every Debian package carries them. The
+# changelog's entries name the project (Debian's source package) whose
+# packages they are.
+function(ombrel_package_docs component package version markdown)
     set(dir ${CMAKE_BINARY_DIR}/package-docs/${package})
-    file(WRITE ${dir}/changelog
-        "${package} (${version}) unstable; urgency=medium\n\n"
-        "  * Release ${version}.\n\n"
-        " -- ${maintainer}  ${changelog_date}\n")
+    get_filename_component(project_dir ${markdown} DIRECTORY)
+    get_filename_component(source ${project_dir} NAME)
+    ombrel_debian_changelog(${markdown} ${source} ${version} "${maintainer}" "${changelog_date}"
+        ${dir}/changelog)
     add_custom_command(OUTPUT ${dir}/changelog.gz
         COMMAND gzip -9nf -k ${dir}/changelog
         DEPENDS ${dir}/changelog VERBATIM)
@@ -54,7 +58,14 @@ function(ombrel_package_set name version components)
     # outside any installed package gives no dependency: the packages that
     # link it name the runtime package themselves (`needs_runtime` below).
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/corvanel/src)
-    foreach(var IN ITEMS NAME SECTION DEPENDS DESCRIPTION CONTROL_EXTRA SHLIBDEPS)
+    # Multi-Arch fields and Debian's one ldconfig mechanism (DebianFields.cmake).
+    set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/DebianFields.cmake)
+    foreach(component IN LISTS components)
+        if(DEFINED package_${component}_MULTIARCH)
+            set(CPACK_OMBREL_MULTIARCH_${package_${component}_NAME} ${package_${component}_MULTIARCH})
+        endif()
+    endforeach()
+    foreach(var IN ITEMS NAME SECTION DEPENDS DESCRIPTION CONTROL_EXTRA SHLIBDEPS ARCHITECTURE)
         foreach(component IN LISTS components)
             string(TOUPPER ${component} upper)
             if(DEFINED package_${component}_${var})
@@ -90,6 +101,9 @@ if(OMBREL_WITH_QT)
     set(triggers ${CMAKE_BINARY_DIR}/package-docs/triggers)
     file(WRITE ${triggers} "activate-noawait ldconfig\n")
     set(package_corvanel_runtime_CONTROL_EXTRA ${triggers})
+    # A library and its development files install side by side for several
+    # architectures; the tools and the manual serve every architecture.
+    set(package_corvanel_runtime_MULTIARCH same)
 
     set(package_corvanel_dev_NAME libcorvanel-dev)
     set(package_corvanel_dev_SECTION libdevel)
@@ -103,6 +117,7 @@ if(OMBREL_WITH_QT)
         "This package holds the headers (<corvanel/Name.h>), the CMake package\n"
         "(find_package(Corvanel)) and its corvanel_add_package_note() helper.")
     string(JOIN "" package_corvanel_dev_DESCRIPTION ${package_corvanel_dev_DESCRIPTION})
+    set(package_corvanel_dev_MULTIARCH same)
 
     set(package_corvanel_tools_NAME corvanel-tools)
     set(package_corvanel_tools_SECTION utils)
@@ -112,6 +127,7 @@ if(OMBREL_WITH_QT)
         "corvanel-reg queries, adds, deletes, exports and imports the values that\n"
         "programs built with the Corvanel library keep, such as their debug switch.")
     string(JOIN "" package_corvanel_tools_DESCRIPTION ${package_corvanel_tools_DESCRIPTION})
+    set(package_corvanel_tools_MULTIARCH foreign)
 
     set(package_corvanel_designer_NAME corvanel-designer-plugin)
     set(package_corvanel_designer_SECTION devel)
@@ -121,6 +137,22 @@ if(OMBREL_WITH_QT)
         "Offers the Corvanel controls and the MRU combo box in Qt Designer's widget\n"
         "box, and keeps the forms Designer writes to their declared defaults.")
     string(JOIN "" package_corvanel_designer_DESCRIPTION ${package_corvanel_designer_DESCRIPTION})
+    # Designer loads plugins of its own architecture only.
+    set(package_corvanel_designer_MULTIARCH same)
+
+    set(package_corvanel_doc_NAME libcorvanel-doc)
+    set(package_corvanel_doc_SECTION doc)
+    set(package_corvanel_doc_ARCHITECTURE all)
+    set(package_corvanel_doc_MULTIARCH foreign)
+    set(package_corvanel_doc_SHLIBDEPS OFF)
+    set(package_corvanel_doc_DESCRIPTION
+        "reusable Qt 6 components and controls - reference manual\n"
+        "Corvanel is a Qt 6 Widgets library of storage, MRU, undo, debug log and\n"
+        "visual controls.\n"
+        ".\n"
+        "This package holds the reference manual of the library's classes, as HTML\n"
+        "and as a Qt help file (corvanel.qch) that Qt Assistant and Qt Creator open.")
+    string(JOIN "" package_corvanel_doc_DESCRIPTION ${package_corvanel_doc_DESCRIPTION})
 
     set(corvanel_components corvanel_runtime corvanel_dev)
     if(CORVANEL_TOOLS)
@@ -129,8 +161,12 @@ if(OMBREL_WITH_QT)
     if(CORVANEL_DESIGNER)
         list(APPEND corvanel_components corvanel_designer)
     endif()
+    if(CORVANEL_DOCS)
+        list(APPEND corvanel_components corvanel_doc)
+    endif()
     foreach(component IN LISTS corvanel_components)
-        ombrel_package_docs(${component} ${package_${component}_NAME} ${lib_version})
+        ombrel_package_docs(${component} ${package_${component}_NAME} ${lib_version}
+            ${CMAKE_SOURCE_DIR}/corvanel/CHANGELOG.md)
     endforeach()
     ombrel_package_set(corvanel ${lib_version} "${corvanel_components}")
 
@@ -143,7 +179,7 @@ if(OMBREL_WITH_QT)
         "round the board and capture every house that reaches four. Play against\n"
         "a friend or the computer at five levels.")
     string(JOIN "" package_ombrel_DESCRIPTION ${package_ombrel_DESCRIPTION})
-    ombrel_package_docs(ombrel ombrel ${game_version})
+    ombrel_package_docs(ombrel ombrel ${game_version} ${CMAKE_SOURCE_DIR}/ombrel/CHANGELOG.md)
     ombrel_package_set(ombrel ${game_version} ombrel)
 endif()
 
@@ -177,7 +213,7 @@ if(OMBREL_WITH_QT AND OMBREL_BUILD_TESTS AND NOT OMBREL_SANITIZE)
     endforeach()
     add_test(NAME ombrel_packages
         COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} "-DPACKAGES=${packages};ombrel"
-            -DSOVERSION=${lib_soversion}
+            -DSOVERSION=${lib_soversion} -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
             -P ${CMAKE_CURRENT_LIST_DIR}/PackageTest.cmake)
     set_tests_properties(ombrel_packages PROPERTIES TIMEOUT 600 LABELS "packaging")
 endif()
