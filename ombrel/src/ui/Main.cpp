@@ -9,6 +9,9 @@
 #include "ui/speed.h"
 #include "ui_Main.h"
 
+#include "record/GameFile.h"
+#include "record/GameReplay.h"
+
 #include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
@@ -18,7 +21,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QToolButton>
@@ -80,6 +86,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_ui->StatusLine->showMessage(
         tr("Ready. Player 1 can play now. Click on a house to start moving."));
     m_ui->StatusLine->setSizeGripEnabled(false);
+    m_scoreLine = new QLabel(m_ui->StatusLine);
+    m_scoreLine->setObjectName("ScoreLine");
+    m_ui->StatusLine->addPermanentWidget(m_scoreLine);
+    m_recorder.NewGame(m_controller->Board());
+    m_groups = m_controller->Board().Taken;
+    UpdateScoreLine();
     m_ui->PaintBox1->ShowBoard(m_controller->Board(), false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_aboutBox = new TAboutBox(this);
@@ -105,11 +117,16 @@ void TMainForm::ShowHouse(int house, int seeds, int owner)
 void TMainForm::ShowStore(int player, int groups)
 {
     m_ui->PaintBox1->ShowStore(player, groups);
+    if (player == 0 || player == 1)
+        m_groups[std::size_t(player)] = groups;
+    UpdateScoreLine();
 }
 
 void TMainForm::ShowBoard(const TBoard &board, bool immediate)
 {
     m_ui->PaintBox1->ShowBoard(board, immediate);
+    m_groups = board.Taken;
+    UpdateScoreLine();
 }
 
 void TMainForm::ShowBlink(int house, bool on)
@@ -199,6 +216,11 @@ void TMainForm::ConnectActions()
     }
     connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);
     connect(m_ui->UndoAction, &QAction::triggered, this, &TMainForm::UndoActionExecute);
+    m_ui->RedoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::SHIFT | Qt::Key_Backspace)});
+    connect(m_ui->RedoAction, &QAction::triggered, this, &TMainForm::RedoActionExecute);
+    connect(m_ui->SaveGame, &QAction::triggered, this, &TMainForm::SaveGameExecute);
+    connect(m_ui->OpenGame, &QAction::triggered, this, &TMainForm::OpenGameExecute);
     connect(m_ui->StopAction, &QAction::triggered, this, &TMainForm::StopActionExecute);
     connect(m_ui->HelpContents, &QAction::triggered, this, &TMainForm::HelpContentsExecute);
     connect(m_ui->SpeedAction, &QAction::triggered, this, &TMainForm::SpeedActionExecute);
@@ -315,6 +337,146 @@ void TMainForm::SetUndoEnabled(bool enabled)
 void TMainForm::SetStopEnabled(bool enabled)
 {
     m_ui->StopAction->setEnabled(enabled);
+}
+
+void TMainForm::SetRedoEnabled(bool enabled)
+{
+    m_ui->RedoAction->setEnabled(enabled);
+}
+
+// --- the game's record --------------------------------------------------------
+
+void TMainForm::GameStarted(const TBoard &board)
+{
+    m_recorder.NewGame(board);
+    UpdateScoreLine();
+}
+
+void TMainForm::MoveStarted(int player, int house)
+{
+    m_recorder.MoveStarted(player, house);
+    UpdateScoreLine();
+}
+
+void TMainForm::Turned()
+{
+    m_recorder.Turned();
+}
+
+void TMainForm::RoundStarted()
+{
+    m_recorder.RoundStarted();
+    UpdateScoreLine();
+}
+
+// An Undo that reaches back before an edit of the board (or anything else the
+// record cannot follow) starts the record afresh from the board as it is, so
+// that what is saved always replays to the board on screen.
+void TMainForm::MoveUndone(const TBoard &board)
+{
+    m_recorder.Undone(board);
+    const GameReplay replay = GameReplay::Run(m_recorder.Record());
+    const TBoard &final = replay.Final();
+    if (!replay.Ok() || final.Seeds != board.Seeds || final.Taken != board.Taken ||
+        final.Mover != board.Mover || final.Player1Houses != board.Player1Houses)
+        m_recorder.BoardEdited(board);
+}
+
+void TMainForm::BoardEdited(const TBoard &board)
+{
+    m_recorder.BoardEdited(board);
+}
+
+void TMainForm::GameEnded(int winner)
+{
+    (void)winner;
+    UpdateScoreLine();
+}
+
+QString TMainForm::ScoreText() const
+{
+    if (m_controller && m_controller->GameOver())
+        return tr("Game over");
+    const int round = m_controller ? m_controller->Round() : 1;
+    return tr("Round %1 - Player 1: %2, Player 2: %3")
+        .arg(QString::number(round), QString::number(m_groups[0]), QString::number(m_groups[1]));
+}
+
+void TMainForm::UpdateScoreLine()
+{
+    if (m_scoreLine)
+        m_scoreLine->setText(ScoreText());
+}
+
+bool TMainForm::SaveGameTo(const QString &path)
+{
+    m_recorder.SetPlayers(m_controller->Opponent(), m_controller->ComputerSide());
+    const GameFileError error =
+        GameFile::Write(QFile::encodeName(path).toStdString(), m_recorder.Record());
+    if (error) {
+        ShowFileError(error);
+        return false;
+    }
+    m_gameFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+// The game on the board stays as it was unless the whole file was read and
+// every move in it replayed.
+bool TMainForm::OpenGameFrom(const QString &path)
+{
+    if (m_controller->IsBusy()) {
+        ShowMessage(GameText(GameText::Id::CommandBusy), GameText(GameText::Id::CaptionError),
+                    MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    const GameFile::ReadResult result = GameFile::Read(QFile::encodeName(path).toStdString());
+    if (!result.Ok()) {
+        ShowFileError(result.Error);
+        return false;
+    }
+    const GameRecord &record = result.Record;
+    if (!m_controller->LoadGame(result.Replay.Final(), record.Opponent, record.ComputerSide,
+                                result.Replay.Rounds()))
+        return false;
+    m_recorder.Continue(record);
+    SetOpponentMark(m_controller->Opponent());
+    if (m_controller->Opponent() == OpponentMaster)
+        m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+    m_gameFolder = QFileInfo(path).absolutePath();
+    UpdateScoreLine();
+    return true;
+}
+
+void TMainForm::ShowFileError(const GameFileError &error)
+{
+    QString sentence =
+        QCoreApplication::translate(GameFileError::Context, GameFileError::Source(error.code()));
+    if (sentence.contains(QLatin1String("%1")))
+        sentence = sentence.arg(QString::fromStdString(error.Argument()));
+    if (error.line() > 0)
+        sentence = QCoreApplication::translate(GameFileError::Context, GameFileError::LineSource())
+                       .arg(QString::number(error.line()), sentence);
+    ShowBox(sentence, tr("Error"), MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void TMainForm::SaveGameExecute()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), m_gameFolder,
+                                                tr("Ombrel games (*.ombrel)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(GameFile::Extension);
+    SaveGameTo(path);
+}
+
+void TMainForm::OpenGameExecute()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), m_gameFolder,
+                                                      tr("Ombrel games (*.ombrel);;All files (*)"));
+    if (!path.isEmpty())
+        OpenGameFrom(path);
 }
 
 void TMainForm::SetOpponentMark(int opponent)

@@ -9,6 +9,8 @@
 
 #include "controller/GameController.h"
 #include "controller/GameView.h"
+#include "record/GameFileError.h"
+#include "record/GameRecorder.h"
 #include "ui/BoardView.h"
 #include "ui/TableLoader.h"
 
@@ -22,6 +24,7 @@
 
 class QActionGroup;
 class QDialog;
+class QLabel;
 
 namespace Ui {
 class TMainForm;
@@ -57,6 +60,14 @@ public:
     static QString HelpFilePath();
     // The manual Help > Contents opens; HelpFilePath() unless changed (tests).
     void setHelpFile(const QString &path) { m_helpFile = path; }
+    // The record of the game played in this window, as it would be saved.
+    const GameRecord &Record() const noexcept { return m_recorder.Record(); }
+    // Save Game and Open Game without their file dialogs (the command line,
+    // tests). False, after the player was told why, when nothing was done.
+    bool SaveGameTo(const QString &path);
+    bool OpenGameFrom(const QString &path);
+    // The text of the score line in the status bar.
+    QString ScoreText() const;
 
     // GameView
     void ShowHouse(int house, int seeds, int owner) override;
@@ -74,6 +85,14 @@ public:
     void SetFlashTimer(bool enabled) override;
     void SetUndoEnabled(bool enabled) override;
     void SetStopEnabled(bool enabled) override;
+    void SetRedoEnabled(bool enabled) override;
+    void GameStarted(const TBoard &board) override;
+    void MoveStarted(int player, int house) override;
+    void Turned() override;
+    void RoundStarted() override;
+    void MoveUndone(const TBoard &board) override;
+    void BoardEdited(const TBoard &board) override;
+    void GameEnded(int winner) override;
     void SetOpponentMark(int opponent) override;
     void SetSetupMark(bool on) override;
     void PumpMessages() override;
@@ -88,6 +107,9 @@ public slots:
     void SetupItemClick() { m_controller->SetupItemClick(); }
     void UndoActionExecute() { m_controller->UndoActionExecute(); }
     void StopActionExecute() { m_controller->StopActionExecute(); }
+    void RedoActionExecute() { m_controller->RedoActionExecute(); }
+    void SaveGameExecute();
+    void OpenGameExecute();
     void HelpContentsExecute();
     void SpeedActionExecute();
     void HelpAbout();
@@ -103,6 +125,8 @@ private:
     static int ShowModal(QDialog &dialog);
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
+    void ShowFileError(const GameFileError &error);
+    void UpdateScoreLine();
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     TableLoader m_tableLoader; // outlives the controller, which reads its tables
@@ -117,6 +141,10 @@ private:
     QString m_helpFile = HelpFilePath();
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
+    GameRecorder m_recorder;
+    QString m_gameFolder; // where the last game was saved or opened
+    QLabel *m_scoreLine = nullptr;
+    StoreArray m_groups{}; // the stores as last shown
 };
 
 } // namespace ombrel
