@@ -395,6 +395,30 @@
         <source>Show program information</source>
         <translation>Informationen über das Programm anzeigen</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Game...</source>
+        <translation>Spiel s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>Save the game to a file</source>
+        <translation>Das Spiel in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>Spiel ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a saved game</source>
+        <translation>Ein gespeichertes Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Play the undone move again</source>
+        <translation>Den zurückgenommenen Zug noch einmal spielen</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -518,6 +542,30 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel beendet</translation>
+    </message>
+    <message>
+        <source>Round %1 - Player 1: %2, Player 2: %3</source>
+        <translation>Runde %1 - Spieler 1: %2, Spieler 2: %3</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel)</source>
+        <translation>Ombrel-Spiele (*.ombrel)</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel);;All files (*)</source>
+        <translation>Ombrel-Spiele (*.ombrel);;Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

@@ -395,6 +395,30 @@
         <source>Show program information</source>
         <translation>Afficher les informations sur le programme</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Game...</source>
+        <translation>&amp;Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Save the game to a file</source>
+        <translation>Enregistrer la partie dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>&amp;Ouvrir une partie...</translation>
+    </message>
+    <message>
+        <source>Open a saved game</source>
+        <translation>Ouvrir une partie enregistrée</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Play the undone move again</source>
+        <translation>Rejouer le coup annulé</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -518,6 +542,30 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Round %1 - Player 1: %2, Player 2: %3</source>
+        <translation>Manche %1 - Joueur 1&#xa0;: %2, Joueur 2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel)</source>
+        <translation>Parties Ombrel (*.ombrel)</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel);;All files (*)</source>
+        <translation>Parties Ombrel (*.ombrel);;Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>
