@@ -55,6 +55,7 @@ void GameController::SetBoard(const TBoard &board)
         return;
     m_board = board;
     ShowBoard(false);
+    UpdateRedo();
 }
 
 // --- commands ---------------------------------------------------------------
@@ -99,6 +100,7 @@ void GameController::BoardClick(MouseButton button, int h)
         else if (m_board.Seeds[h] > 0)
             --m_board.Seeds[h];
         ShowHouse(h);
+        UpdateRedo();
         return;
     }
     if (OwnerOf(m_board, h) != m_board.Mover) {
@@ -204,6 +206,7 @@ void GameController::FormKeyUp(Key key)
     else if (key == Key::KeypadMinus && m_board.Player1Houses > 0)
         --m_board.Player1Houses;
     ShowBoard(true);
+    UpdateRedo();
 }
 
 void GameController::UndoActionExecute()
@@ -289,6 +292,7 @@ void GameController::SetSetupMode(bool on)
     }
     m_setupMode = on;
     m_view.SetSetupMark(on);
+    UpdateRedo();
 }
 
 // --- the move ---------------------------------------------------------------
