@@ -419,6 +419,14 @@
         <source>Play the undone move again</source>
         <translation>Den zurückgenommenen Zug noch einmal spielen</translation>
     </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Zugliste</translation>
+    </message>
+    <message>
+        <source>Show the moves of the game</source>
+        <translation>Die Züge des Spiels zeigen</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -518,6 +526,45 @@
     </message>
 </context>
 <context>
+    <name>ombrel::MoveListPanel</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Round %1, Player %2: house %3</source>
+        <translation>Runde %1, Spieler %2: Mulde %3</translation>
+    </message>
+    <message>
+        <source>Round %1: Turn</source>
+        <translation>Runde %1: Wechseln</translation>
+    </message>
+    <message>
+        <source>Round %1 begins</source>
+        <translation>Runde %1 beginnt</translation>
+    </message>
+</context>
+<context>
     <name>ombrel::TMainForm</name>
     <message>
         <source>Ready. Player 1 can play now. Click on a house to start moving.</source>
@@ -566,6 +613,10 @@
     <message>
         <source>Ombrel games (*.ombrel);;All files (*)</source>
         <translation>Ombrel-Spiele (*.ombrel);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Play on from this position? The moves after it are dropped.</source>
+        <translation>Von dieser Stellung aus weiterspielen? Die Züge danach werden verworfen.</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,14 @@
         <source>Play the undone move again</source>
         <translation>Rejouer le coup annulé</translation>
     </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Liste des coups</translation>
+    </message>
+    <message>
+        <source>Show the moves of the game</source>
+        <translation>Afficher les coups de la partie</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -518,6 +526,45 @@
     </message>
 </context>
 <context>
+    <name>ombrel::MoveListPanel</name>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Round %1, Player %2: house %3</source>
+        <translation>Manche %1, joueur %2&#xa0;: case %3</translation>
+    </message>
+    <message>
+        <source>Round %1: Turn</source>
+        <translation>Manche %1&#xa0;: céder le trait</translation>
+    </message>
+    <message>
+        <source>Round %1 begins</source>
+        <translation>Début de la manche %1</translation>
+    </message>
+</context>
+<context>
     <name>ombrel::TMainForm</name>
     <message>
         <source>Ready. Player 1 can play now. Click on a house to start moving.</source>
@@ -566,6 +613,10 @@
     <message>
         <source>Ombrel games (*.ombrel);;All files (*)</source>
         <translation>Parties Ombrel (*.ombrel);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Play on from this position? The moves after it are dropped.</source>
+        <translation>Continuer à partir de cette position&#xa0;? Les coups suivants seront abandonnés.</translation>
     </message>
 </context>
 </TS>

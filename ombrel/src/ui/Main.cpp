@@ -6,6 +6,7 @@
 #include "ui/BoardAccessible.h"
 #include "ui/BoardTexts.h"
 #include "ui/HelpWindow.h"
+#include "ui/MoveListPanel.h"
 #include "ui/speed.h"
 #include "ui_Main.h"
 
@@ -70,8 +71,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     });
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     setWindowIcon(BoardPictures::Icon("ombrel"));
-    connect(m_ui->PaintBox1, &BoardView::Clicked, this,
-            [this](MouseButton button, int house) { m_controller->BoardClick(button, house); });
+    connect(m_ui->PaintBox1, &BoardView::Clicked, this, [this](MouseButton button, int house) {
+        if (house >= 0 && !m_controller->IsBusy() && !ConfirmNewLine())
+            return;
+        m_controller->BoardClick(button, house);
+    });
     m_moveTimer.setObjectName("MoveTimer");
     m_moveTimer.setInterval(MoveInterval);
     m_flashTimer.setObjectName("FlashTimer");
@@ -92,6 +96,16 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_recorder.NewGame(m_controller->Board());
     m_groups = m_controller->Board().Taken;
     UpdateScoreLine();
+    m_moveList = new MoveListPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_moveList);
+    m_moveList->hide();
+    connect(m_moveList, &MoveListPanel::EntryChosen, this, &TMainForm::ShowEntry);
+    connect(m_ui->MoveListAction, &QAction::toggled, this, [this](bool on) {
+        m_moveList->setVisible(on);
+        RefreshMoveList();
+    });
+    connect(m_moveList, &QDockWidget::visibilityChanged, this,
+            [this](bool) { m_ui->MoveListAction->setChecked(m_moveList->isVisibleTo(this)); });
     m_ui->PaintBox1->ShowBoard(m_controller->Board(), false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_aboutBox = new TAboutBox(this);
@@ -227,6 +241,10 @@ void TMainForm::ConnectActions()
     connect(m_ui->Play1, &QAction::triggered, this, &TMainForm::Play1Click);
     connect(m_ui->Turn1, &QAction::triggered, this, &TMainForm::Turn1Click);
     connect(m_ui->SetupItem, &QAction::triggered, this, [this] {
+        if (!m_controller->SetupMode() && !ConfirmNewLine()) {
+            SetSetupMark(false);
+            return;
+        }
         SetupItemClick();
         SetSetupMark(m_controller->SetupMode());
     });
@@ -348,25 +366,35 @@ void TMainForm::SetRedoEnabled(bool enabled)
 
 void TMainForm::GameStarted(const TBoard &board)
 {
+    m_browsing = false;
     m_recorder.NewGame(board);
     UpdateScoreLine();
+    RefreshMoveList();
 }
 
+// A command that goes on from a position shown by the move list has been
+// confirmed (ConfirmNewLine): the record already ends there.
 void TMainForm::MoveStarted(int player, int house)
 {
+    m_browsing = false;
     m_recorder.MoveStarted(player, house);
     UpdateScoreLine();
+    RefreshMoveList();
 }
 
 void TMainForm::Turned()
 {
+    m_browsing = false;
     m_recorder.Turned();
+    RefreshMoveList();
 }
 
 void TMainForm::RoundStarted()
 {
+    m_browsing = false;
     m_recorder.RoundStarted();
     UpdateScoreLine();
+    RefreshMoveList();
 }
 
 // An Undo that reaches back before an edit of the board (or anything else the
@@ -380,11 +408,86 @@ void TMainForm::MoveUndone(const TBoard &board)
     if (!replay.Ok() || final.Seeds != board.Seeds || final.Taken != board.Taken ||
         final.Mover != board.Mover || final.Player1Houses != board.Player1Houses)
         m_recorder.BoardEdited(board);
+    RefreshMoveList();
 }
 
 void TMainForm::BoardEdited(const TBoard &board)
 {
+    m_browsing = false;
     m_recorder.BoardEdited(board);
+    RefreshMoveList();
+}
+
+const GameRecord &TMainForm::WholeGame() const noexcept
+{
+    return m_browsing ? m_wholeGame : m_recorder.Record();
+}
+
+void TMainForm::RefreshMoveList()
+{
+    if (!m_moveList || !m_moveList->isVisibleTo(this))
+        return;
+    const GameRecord &whole = WholeGame();
+    const int current =
+        m_browsing ? int(m_recorder.Record().Entries.size()) - 1 : int(whole.Entries.size()) - 1;
+    m_moveList->ShowGame(whole, GameReplay::Run(whole), current);
+}
+
+// The controller goes on from the position after entry `index`, with no undo
+// history; the record keeps the entries up to it, the later ones wait in
+// m_wholeGame until a command goes on from here or Last comes back to them.
+bool TMainForm::ShowEntry(int index)
+{
+    if (m_controller->IsBusy()) {
+        RefreshMoveList();
+        return false;
+    }
+    const GameRecord whole = WholeGame();
+    const GameReplay replay = GameReplay::Run(whole);
+    const int count = int(replay.Steps().size());
+    index = std::clamp(index, -1, count - 1);
+    const TBoard board = index < 0 ? whole.StartBoard() : replay.After(std::size_t(index));
+    const int round = index < 0 ? 1 : replay.Steps()[std::size_t(index)].Round;
+    const int opponent = m_controller->Opponent();
+    const int side = m_controller->ComputerSide();
+    if (!m_controller->LoadGame(board, opponent, side, round))
+        return false;
+    GameRecord shown = whole;
+    shown.Entries.resize(std::size_t(index + 1));
+    m_browsing = index + 1 < int(whole.Entries.size());
+    m_wholeGame = m_browsing ? whole : GameRecord();
+    m_recorder.Continue(m_browsing ? shown : whole);
+    UpdateScoreLine();
+    RefreshMoveList();
+    return true;
+}
+
+bool TMainForm::ConfirmNewLine()
+{
+    if (!m_browsing)
+        return true;
+    if (ShowBox(tr("Play on from this position? The moves after it are dropped."),
+                Translated(GameText(GameText::Id::CaptionGame)), MessageButtons::YesNo,
+                MessageIcon::Question) != MessageAnswer::Yes)
+        return false;
+    m_browsing = false;
+    m_wholeGame = GameRecord();
+    RefreshMoveList();
+    return true;
+}
+
+void TMainForm::Play1Click()
+{
+    if (!m_controller->IsBusy() && !ConfirmNewLine())
+        return;
+    m_controller->Play1Click();
+}
+
+void TMainForm::Turn1Click()
+{
+    if (!m_controller->IsBusy() && !ConfirmNewLine())
+        return;
+    m_controller->Turn1Click();
 }
 
 void TMainForm::GameEnded(int winner)
@@ -411,8 +514,10 @@ void TMainForm::UpdateScoreLine()
 bool TMainForm::SaveGameTo(const QString &path)
 {
     m_recorder.SetPlayers(m_controller->Opponent(), m_controller->ComputerSide());
-    const GameFileError error =
-        GameFile::Write(QFile::encodeName(path).toStdString(), m_recorder.Record());
+    GameRecord whole = WholeGame();
+    whole.Opponent = m_controller->Opponent();
+    whole.ComputerSide = m_controller->ComputerSide();
+    const GameFileError error = GameFile::Write(QFile::encodeName(path).toStdString(), whole);
     if (error) {
         ShowFileError(error);
         return false;
@@ -439,7 +544,9 @@ bool TMainForm::OpenGameFrom(const QString &path)
     if (!m_controller->LoadGame(result.Replay.Final(), record.Opponent, record.ComputerSide,
                                 result.Replay.Rounds()))
         return false;
+    m_browsing = false;
     m_recorder.Continue(record);
+    RefreshMoveList();
     SetOpponentMark(m_controller->Opponent());
     if (m_controller->Opponent() == OpponentMaster)
         m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });

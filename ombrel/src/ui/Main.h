@@ -33,6 +33,7 @@ class TMainForm;
 namespace ombrel {
 
 class HelpWindow;
+class MoveListPanel;
 class TAboutBox;
 class TSpeedDlg;
 
@@ -68,6 +69,12 @@ public:
     bool OpenGameFrom(const QString &path);
     // The text of the score line in the status bar.
     QString ScoreText() const;
+    MoveListPanel *MoveList() const noexcept { return m_moveList; }
+    // Shows the position after entry `index` of the game (-1: its start),
+    // as the move list does when a row is chosen. False while busy.
+    bool ShowEntry(int index);
+    // An earlier position of the game is shown (the later moves are kept).
+    bool Browsing() const noexcept { return m_browsing; }
 
     // GameView
     void ShowHouse(int house, int seeds, int owner) override;
@@ -101,9 +108,9 @@ public slots:
     void NewGameExecute() { m_controller->NewGameExecute(); }
     void MoveTimerTimer() { m_controller->MoveTimerTimer(); }
     void FlashTimerTimer() { m_controller->FlashTimerTimer(); }
-    void Play1Click() { m_controller->Play1Click(); }
+    void Play1Click();
     void Hint1Click() { m_controller->Hint1Click(); }
-    void Turn1Click() { m_controller->Turn1Click(); }
+    void Turn1Click();
     void SetupItemClick() { m_controller->SetupItemClick(); }
     void UndoActionExecute() { m_controller->UndoActionExecute(); }
     void StopActionExecute() { m_controller->StopActionExecute(); }
@@ -126,6 +133,12 @@ private:
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
     void ShowFileError(const GameFileError &error);
+    // The whole game: with the moves after the position shown while browsing.
+    const GameRecord &WholeGame() const noexcept;
+    void RefreshMoveList();
+    // Before a command that goes on from the position shown while browsing:
+    // asks whether to drop the later moves; false when the answer is No.
+    bool ConfirmNewLine();
     void UpdateScoreLine();
 
     std::unique_ptr<Ui::TMainForm> m_ui;
@@ -145,6 +158,9 @@ private:
     QString m_gameFolder; // where the last game was saved or opened
     QLabel *m_scoreLine = nullptr;
     StoreArray m_groups{}; // the stores as last shown
+    MoveListPanel *m_moveList = nullptr;
+    bool m_browsing = false;
+    GameRecord m_wholeGame; // while browsing: the game with its later moves
 };
 
 } // namespace ombrel

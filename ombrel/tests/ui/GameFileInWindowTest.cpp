@@ -5,9 +5,11 @@
 
 #include "MainFormFixture.h"
 #include "record/GameFile.h"
+#include "ui/MoveListPanel.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 using namespace ombrel;
@@ -234,4 +236,60 @@ TEST_F(GameFileInWindow, theScoreLineCountsTheRoundAndTheGroups)
     EXPECT_EQ(line->text(), "Round 2 - Player 1: 7, Player 2: 3");
     ui().NewGame->trigger();
     EXPECT_EQ(line->text(), "Round 1 - Player 1: 0, Player 2: 0");
+}
+
+// The move list is hidden at start; it lists the start and every entry, and
+// choosing a row shows the position the rules give after it.
+TEST_F(GameFileInWindow, theMoveListReplaysTheGame)
+{
+    MoveListPanel *panel = form->MoveList();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(ui().MoveListAction->isChecked());
+    ui().Human->trigger();
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(PlayOneMove());
+    ui().MoveListAction->trigger();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->List()->count(), 7);
+    EXPECT_EQ(panel->List()->currentRow(), 6);
+    EXPECT_EQ(panel->List()->item(1)->text().left(19), "Round 1, Player 1: ");
+
+    const GameRecord whole = form->Record();
+    const GameReplay replay = GameReplay::Run(whole);
+    for (int i = -1; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        panel->List()->setCurrentRow(i + 1);
+        const TBoard expected = i < 0 ? whole.StartBoard() : replay.After(std::size_t(i));
+        ExpectSamePosition(game().Board(), expected);
+        EXPECT_EQ(form->Browsing(), i < 5);
+    }
+    // Back, then Forward, by their keys.
+    QTest::keyClick(form.get(), Qt::Key_Left, Qt::AltModifier);
+    ExpectSamePosition(game().Board(), replay.After(4));
+    QTest::keyClick(form.get(), Qt::Key_Home, Qt::AltModifier);
+    ExpectSamePosition(game().Board(), whole.StartBoard());
+    QTest::keyClick(form.get(), Qt::Key_Right, Qt::AltModifier);
+    ExpectSamePosition(game().Board(), replay.After(0));
+
+    // Saved while browsing: the whole game.
+    ASSERT_TRUE(form->SaveGameTo(PathOf("browsing.ombrel")));
+    EXPECT_EQ(GameFile::Read(PathOf("browsing.ombrel").toStdString()).Record.Entries,
+              whole.Entries);
+
+    // A move from here asks first; No leaves everything as it is.
+    answer = MessageAnswer::No;
+    const TBoard shown = game().Board();
+    clickBoard(houseCentre(SomePlayable()));
+    runToRest();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
+    ExpectSamePosition(game().Board(), shown);
+    EXPECT_TRUE(form->Browsing());
+    answer = MessageAnswer::Yes;
+    ASSERT_TRUE(PlayOneMove());
+    EXPECT_FALSE(form->Browsing());
+    EXPECT_EQ(form->Record().Entries.size(), 2u);
+    EXPECT_EQ(panel->List()->count(), 3);
+    EXPECT_EQ(form->Record().Entries[0], whole.Entries[0]);
 }
