@@ -35,3 +35,16 @@ TEST_F(MainFormFixture, writesScreenshotsOfTheOpeningAndMidMove)
     const QImage midMove = shoot(*form, "ombrel-mid-move.png");
     EXPECT_NE(midMove, opening);
 }
+
+// The score line and the move list, after a few moves.
+TEST_F(MainFormFixture, writesAScreenshotOfTheMoveList)
+{
+    ui().Human->trigger();
+    for (const int house : {4, 7, 2, 9}) {
+        clickBoard(houseCentre(house));
+        runToRest();
+    }
+    ui().MoveListAction->trigger();
+    const QImage image = shoot(*form, "ombrel-move-list.png");
+    EXPECT_GT(image.width(), form->PaintBox()->width());
+}
