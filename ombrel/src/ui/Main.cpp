@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ui/Main.h"
 
+#include "ai/Search.h"
 #include "ui/About.h"
+#include "ui/AnalysisWorker.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardTexts.h"
 #include "ui/HelpWindow.h"
@@ -104,6 +106,15 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
         m_moveList->setVisible(on);
         RefreshMoveList();
     });
+    m_analysis = new AnalysisWorker(this);
+    m_analysisDue.setSingleShot(true);
+    m_analysisDue.setInterval(0);
+    connect(&m_analysisDue, &QTimer::timeout, this, &TMainForm::RestartAnalysis);
+    connect(m_ui->ShowAnalysis, &QAction::toggled, this, &TMainForm::RestartAnalysis);
+    connect(m_analysis, &AnalysisWorker::Finished, this, [this](const AnalysisResult &result) {
+        if (m_ui->ShowAnalysis->isChecked() && !m_controller->IsBusy())
+            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored);
+    });
     connect(m_moveList, &QDockWidget::visibilityChanged, this,
             [this](bool) { m_ui->MoveListAction->setChecked(m_moveList->isVisibleTo(this)); });
     m_ui->PaintBox1->ShowBoard(m_controller->Board(), false);
@@ -116,6 +127,8 @@ TMainForm::~TMainForm()
 {
     m_moveTimer.stop();
     m_flashTimer.stop();
+    if (m_analysis)
+        m_analysis->Cancel();
 }
 
 BoardView *TMainForm::PaintBox() const
@@ -126,6 +139,7 @@ BoardView *TMainForm::PaintBox() const
 void TMainForm::ShowHouse(int house, int seeds, int owner)
 {
     m_ui->PaintBox1->ShowHouse(house, seeds, owner);
+    AnalysisDirty();
 }
 
 void TMainForm::ShowStore(int player, int groups)
@@ -141,6 +155,7 @@ void TMainForm::ShowBoard(const TBoard &board, bool immediate)
     m_ui->PaintBox1->ShowBoard(board, immediate);
     m_groups = board.Taken;
     UpdateScoreLine();
+    AnalysisDirty();
 }
 
 void TMainForm::ShowBlink(int house, bool on)
@@ -290,6 +305,37 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::SetStatusText(const GameText &text)
 {
     m_ui->StatusLine->showMessage(Translated(text));
+    AnalysisDirty(); // Turn, for one, changes only the player to move
+}
+
+int TMainForm::AnalysisDepth(int opponent) noexcept
+{
+    const bool computer = opponent > OpponentHuman && opponent < OpponentMaster;
+    const int depth = DepthForLevel(computer ? opponent : OpponentExtremelyDifficult);
+    return depth < 1 ? 1 : depth;
+}
+
+void TMainForm::AnalysisDirty()
+{
+    if (!m_analysis || (!m_ui->ShowAnalysis->isChecked() && !m_analysis->Running()))
+        return;
+    // Scores of a position that is changing go at once; new ones come later.
+    if (m_controller && m_controller->IsBusy())
+        m_ui->PaintBox1->ClearAnalysis();
+    m_analysisDue.start();
+}
+
+// The scores shown belong to the position on the board between moves; while
+// anything moves (a sowing, a flash, a search) or the board is set up by
+// hand, there are none.
+void TMainForm::RestartAnalysis()
+{
+    m_analysis->Cancel();
+    m_ui->PaintBox1->ClearAnalysis();
+    if (!m_ui->ShowAnalysis->isChecked() || m_controller->IsBusy() || m_controller->SetupMode())
+        return;
+    const TBoard &board = m_controller->Board();
+    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()));
 }
 
 MessageAnswer TMainForm::ShowMessage(const GameText &text, const GameText &caption,
@@ -340,11 +386,13 @@ void TMainForm::RefreshCursor()
 void TMainForm::SetMoveTimer(bool enabled)
 {
     SetRunning(m_moveTimer, enabled);
+    AnalysisDirty();
 }
 
 void TMainForm::SetFlashTimer(bool enabled)
 {
     SetRunning(m_flashTimer, enabled);
+    AnalysisDirty();
 }
 
 void TMainForm::SetUndoEnabled(bool enabled)
@@ -588,6 +636,7 @@ void TMainForm::OpenGameExecute()
 
 void TMainForm::SetOpponentMark(int opponent)
 {
+    AnalysisDirty();
     for (QAction *action : m_opponents->actions())
         if (action->data().toInt() == opponent)
             action->setChecked(true);
@@ -595,6 +644,7 @@ void TMainForm::SetOpponentMark(int opponent)
 
 void TMainForm::SetSetupMark(bool on)
 {
+    AnalysisDirty();
     m_ui->SetupItem->setChecked(on);
     m_ui->PaintBox1->SetSetupMode(on);
 }

@@ -33,6 +33,7 @@ class TMainForm;
 namespace ombrel {
 
 class HelpWindow;
+class AnalysisWorker;
 class MoveListPanel;
 class TAboutBox;
 class TSpeedDlg;
@@ -75,6 +76,10 @@ public:
     bool ShowEntry(int index);
     // An earlier position of the game is shown (the later moves are kept).
     bool Browsing() const noexcept { return m_browsing; }
+    AnalysisWorker &Analysis() const noexcept { return *m_analysis; }
+    // The depth the analysis searches at: the level's, Extremely Difficult's
+    // against a human and for the Master, and at least one move.
+    static int AnalysisDepth(int opponent) noexcept;
 
     // GameView
     void ShowHouse(int house, int seeds, int owner) override;
@@ -136,6 +141,9 @@ private:
     // The whole game: with the moves after the position shown while browsing.
     const GameRecord &WholeGame() const noexcept;
     void RefreshMoveList();
+    // The position may have changed: the analysis starts again (soon, once).
+    void AnalysisDirty();
+    void RestartAnalysis();
     // Before a command that goes on from the position shown while browsing:
     // asks whether to drop the later moves; false when the answer is No.
     bool ConfirmNewLine();
@@ -160,6 +168,8 @@ private:
     StoreArray m_groups{}; // the stores as last shown
     MoveListPanel *m_moveList = nullptr;
     bool m_browsing = false;
+    AnalysisWorker *m_analysis = nullptr;
+    QTimer m_analysisDue;   // gathers the changes of one command into one restart
     GameRecord m_wholeGame; // while browsing: the game with its later moves
 };
 
