@@ -427,6 +427,14 @@
         <source>Show the moves of the game</source>
         <translation>Die Züge des Spiels zeigen</translation>
     </message>
+    <message>
+        <source>Show A&amp;nalysis</source>
+        <translation>A&amp;nalyse zeigen</translation>
+    </message>
+    <message>
+        <source>Show the score of every house the player to move can play</source>
+        <translation>Den Wert jeder Mulde zeigen, die der Spieler am Zug spielen kann</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -453,6 +461,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::BoardView</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Wert %1</translation>
     </message>
 </context>
 <context>

@@ -427,6 +427,14 @@
         <source>Show the moves of the game</source>
         <translation>Afficher les coups de la partie</translation>
     </message>
+    <message>
+        <source>Show A&amp;nalysis</source>
+        <translation>Afficher l&apos;a&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>Show the score of every house the player to move can play</source>
+        <translation>Afficher la valeur de chaque case que le joueur qui a le trait peut jouer</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -453,6 +461,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::BoardView</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Valeur %1</translation>
     </message>
 </context>
 <context>
