@@ -395,6 +395,46 @@
         <source>Show program information</source>
         <translation>Informationen über das Programm anzeigen</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Game...</source>
+        <translation>Spiel s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>Save the game to a file</source>
+        <translation>Das Spiel in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>Spiel ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open a saved game</source>
+        <translation>Ein gespeichertes Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Play the undone move again</source>
+        <translation>Den zurückgenommenen Zug noch einmal spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Zugliste</translation>
+    </message>
+    <message>
+        <source>Show the moves of the game</source>
+        <translation>Die Züge des Spiels zeigen</translation>
+    </message>
+    <message>
+        <source>Show A&amp;nalysis</source>
+        <translation>A&amp;nalyse zeigen</translation>
+    </message>
+    <message>
+        <source>Show the score of every house the player to move can play</source>
+        <translation>Den Wert jeder Mulde zeigen, die der Spieler am Zug spielen kann</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -421,6 +461,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::BoardView</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Wert %1</translation>
     </message>
 </context>
 <context>
@@ -498,6 +545,45 @@
     </message>
 </context>
 <context>
+    <name>ombrel::MoveListPanel</name>
+    <message>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Round %1, Player %2: house %3</source>
+        <translation>Runde %1, Spieler %2: Mulde %3</translation>
+    </message>
+    <message>
+        <source>Round %1: Turn</source>
+        <translation>Runde %1: Wechseln</translation>
+    </message>
+    <message>
+        <source>Round %1 begins</source>
+        <translation>Runde %1 beginnt</translation>
+    </message>
+</context>
+<context>
     <name>ombrel::TMainForm</name>
     <message>
         <source>Ready. Player 1 can play now. Click on a house to start moving.</source>
@@ -522,6 +608,34 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel beendet</translation>
+    </message>
+    <message>
+        <source>Round %1 - Player 1: %2, Player 2: %3</source>
+        <translation>Runde %1 - Spieler 1: %2, Spieler 2: %3</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel)</source>
+        <translation>Ombrel-Spiele (*.ombrel)</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel);;All files (*)</source>
+        <translation>Ombrel-Spiele (*.ombrel);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Play on from this position? The moves after it are dropped.</source>
+        <translation>Von dieser Stellung aus weiterspielen? Die Züge danach werden verworfen.</translation>
     </message>
 </context>
 </TS>

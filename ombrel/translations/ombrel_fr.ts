@@ -395,6 +395,46 @@
         <source>Show program information</source>
         <translation>Afficher les informations sur le programme</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Game...</source>
+        <translation>&amp;Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Save the game to a file</source>
+        <translation>Enregistrer la partie dans un fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game...</source>
+        <translation>&amp;Ouvrir une partie...</translation>
+    </message>
+    <message>
+        <source>Open a saved game</source>
+        <translation>Ouvrir une partie enregistrée</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Play the undone move again</source>
+        <translation>Rejouer le coup annulé</translation>
+    </message>
+    <message>
+        <source>&amp;Move List</source>
+        <translation>&amp;Liste des coups</translation>
+    </message>
+    <message>
+        <source>Show the moves of the game</source>
+        <translation>Afficher les coups de la partie</translation>
+    </message>
+    <message>
+        <source>Show A&amp;nalysis</source>
+        <translation>Afficher l&apos;a&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>Show the score of every house the player to move can play</source>
+        <translation>Afficher la valeur de chaque case que le joueur qui a le trait peut jouer</translation>
+    </message>
 </context>
 <context>
     <name>TSpeedDlg</name>
@@ -421,6 +461,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ombrel::BoardView</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Valeur %1</translation>
     </message>
 </context>
 <context>
@@ -498,6 +545,45 @@
     </message>
 </context>
 <context>
+    <name>ombrel::MoveListPanel</name>
+    <message>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Round %1, Player %2: house %3</source>
+        <translation>Manche %1, joueur %2&#xa0;: case %3</translation>
+    </message>
+    <message>
+        <source>Round %1: Turn</source>
+        <translation>Manche %1&#xa0;: céder le trait</translation>
+    </message>
+    <message>
+        <source>Round %1 begins</source>
+        <translation>Début de la manche %1</translation>
+    </message>
+</context>
+<context>
     <name>ombrel::TMainForm</name>
     <message>
         <source>Ready. Player 1 can play now. Click on a house to start moving.</source>
@@ -522,6 +608,34 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Round %1 - Player 1: %2, Player 2: %3</source>
+        <translation>Manche %1 - Joueur 1&#xa0;: %2, Joueur 2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel)</source>
+        <translation>Parties Ombrel (*.ombrel)</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>Ombrel games (*.ombrel);;All files (*)</source>
+        <translation>Parties Ombrel (*.ombrel);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Play on from this position? The moves after it are dropped.</source>
+        <translation>Continuer à partir de cette position&#xa0;? Les coups suivants seront abandonnés.</translation>
     </message>
 </context>
 </TS>

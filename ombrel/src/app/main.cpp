@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -21,14 +22,24 @@ void DeclareOptions(QCommandLineParser &options)
     options.addHelpOption();
     options.addVersionOption();
     options.addOption(CheckOption);
+    options.addPositionalArgument(
+        "file",
+        "A saved game (.ombrel) to go on with. A game file holds at most 1 MiB, lines of at "
+        "most 256 characters, at most 10,000 moves, turns and rounds, and at most 9999 seeds "
+        "in a house and 9999 groups in a store; any other file is refused with the reason and "
+        "the game starts as new.",
+        "[file]");
 }
 
-// The game reads no command line of its own: what it does not know is passed
-// over with one line on stderr, and the game starts all the same.
-void ParseLeniently(QCommandLineParser &options, const QStringList &arguments)
+// What the game does not know on its command line is passed over with one
+// line on stderr, and the game starts all the same. False then: the command
+// line as a whole was ignored, a game file named on it too.
+bool ParseLeniently(QCommandLineParser &options, const QStringList &arguments)
 {
-    if (!options.parse(arguments))
-        QTextStream(stderr) << "ombrel: " << options.errorText() << " Ignored.\n";
+    if (options.parse(arguments))
+        return true;
+    QTextStream(stderr) << "ombrel: " << options.errorText() << " Ignored.\n";
+    return false;
 }
 
 bool AsksForHelpOrVersion(const QCommandLineParser &options)
@@ -83,12 +94,19 @@ int main(int argc, char **argv)
     // Qt has taken its own options (-platform ...) out of the arguments by now.
     QCommandLineParser options;
     DeclareOptions(options);
-    ParseLeniently(options, QCoreApplication::arguments());
-    return ombrel::OmbrelApplication::RunWindows([&options, &language] {
+    const bool parsed = ParseLeniently(options, QCoreApplication::arguments());
+    return ombrel::OmbrelApplication::RunWindows([&options, &language, parsed] {
         ombrel::TMainForm MainForm;
         MainForm.show();
         if (options.isSet(CheckOption))
             return CheckInstallation(MainForm, language);
+        // A file that cannot be read is refused in a box; the new game stays.
+        const QStringList files = parsed ? options.positionalArguments() : QStringList();
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &MainForm,
+                               [&MainForm, file = files.first()] { MainForm.OpenGameFrom(file); });
+        if (files.size() > 1)
+            QTextStream(stderr) << "ombrel: only one game can be opened; the others are ignored.\n";
         QApplication::exec();
         return 0;
     });

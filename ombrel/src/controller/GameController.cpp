@@ -55,6 +55,7 @@ void GameController::SetBoard(const TBoard &board)
         return;
     m_board = board;
     ShowBoard(false);
+    UpdateRedo();
 }
 
 // --- commands ---------------------------------------------------------------
@@ -74,6 +75,9 @@ void GameController::NewGameExecute()
     m_board.Taken[0] = 6;
     NewRound(m_board);
     ClearHistory();
+    m_round = 1;
+    m_gameOver = false;
+    m_view.GameStarted(m_board);
     ShowBoard(false);
     m_hintMode = false;
     // Whatever the line said before (a move, a search New abandoned, the
@@ -96,6 +100,7 @@ void GameController::BoardClick(MouseButton button, int h)
         else if (m_board.Seeds[h] > 0)
             --m_board.Seeds[h];
         ShowHouse(h);
+        UpdateRedo();
         return;
     }
     if (OwnerOf(m_board, h) != m_board.Mover) {
@@ -107,6 +112,7 @@ void GameController::BoardClick(MouseButton button, int h)
         return;
     }
     PushSnapshot();
+    m_history.MarkMove(m_board.Mover, h);
     StartMove(h);
 }
 
@@ -180,6 +186,8 @@ void GameController::Turn1Click()
         return;
     m_computerSide = 1 - m_computerSide;
     m_board.Mover = std::uint8_t(1 - m_board.Mover);
+    m_view.Turned();
+    UpdateRedo();
 }
 
 void GameController::SetupItemClick()
@@ -198,6 +206,7 @@ void GameController::FormKeyUp(Key key)
     else if (key == Key::KeypadMinus && m_board.Player1Houses > 0)
         --m_board.Player1Houses;
     ShowBoard(true);
+    UpdateRedo();
 }
 
 void GameController::UndoActionExecute()
@@ -209,7 +218,39 @@ void GameController::UndoActionExecute()
     SetUndoEnabled(!m_history.Empty());
     ShowBoard(false);
     m_board.Mover = std::uint8_t(1 - m_board.Mover);
+    m_view.MoveUndone(m_board);
     ShowReady();
+}
+
+void GameController::RedoActionExecute()
+{
+    if (RefuseWhileBusy())
+        return;
+    const int house = m_history.Redo(m_board);
+    if (house < 0) {
+        UpdateRedo();
+        return;
+    }
+    SetUndoEnabled(true);
+    StartMove(house);
+}
+
+bool GameController::LoadGame(const TBoard &board, int opponent, int computerSide, int round)
+{
+    if (IsBusy())
+        return false;
+    m_setupMode = false; // the loaded board is no edit of this one
+    SetSetupMode(false);
+    m_hintMode = false;
+    m_board = board;
+    SetOpponent(opponent);
+    SetComputerSide(computerSide);
+    ClearHistory();
+    m_round = round < 1 ? 1 : round;
+    m_gameOver = false;
+    ShowBoard(false);
+    ShowReady();
+    return true;
 }
 
 void GameController::StopActionExecute()
@@ -239,8 +280,19 @@ void GameController::SetOpponent(int level)
 
 void GameController::SetSetupMode(bool on)
 {
+    if (on && !m_setupMode) {
+        m_setupStart = m_board;
+    } else if (!on && m_setupMode) {
+        const TBoard &before = m_setupStart;
+        if (before.Seeds != m_board.Seeds || before.Taken != m_board.Taken ||
+            before.Player1Houses != m_board.Player1Houses) {
+            m_history.ClearRedo();
+            m_view.BoardEdited(m_board);
+        }
+    }
     m_setupMode = on;
     m_view.SetSetupMark(on);
+    UpdateRedo();
 }
 
 // --- the move ---------------------------------------------------------------
@@ -253,7 +305,10 @@ void GameController::StartMove(int house)
     StoreArray stores = m_board.Taken;
     m_endless =
         PlayWholeMove(OwnerTableFor(m_board.Player1Houses), m_board.Mover, house, seeds, stores);
+    m_gameOver = false;
+    m_view.MoveStarted(m_board.Mover, house);
     SetMoveTimer(true);
+    UpdateRedo();
     PlayStep(house);
 }
 
@@ -354,8 +409,8 @@ void GameController::EndOfMove()
             m_view.GameEnded(winner);
             m_view.ShowMessage(GameText(winner == 0 ? Id::Player1WinsAll : Id::Player2WinsAll),
                                CaptionGame, MessageButtons::Ok, MessageIcon::None);
-            NewRound(b);
-            ClearHistory();
+            m_gameOver = true;
+            StartNextRound();
             ShowBoard(true);
             m_view.SetStatusText(GameText(Id::GameOver));
             return;
@@ -363,8 +418,7 @@ void GameController::EndOfMove()
         if (m_view.ShowMessage(GameText(Id::ContinueRound), CaptionGame, MessageButtons::YesNo,
                                MessageIcon::Question) != MessageAnswer::Yes)
             return;
-        NewRound(b);
-        ClearHistory();
+        StartNextRound();
         ShowBoard(true);
     }
     ShowReady();
@@ -379,8 +433,7 @@ void GameController::ComputerMove()
     if (SeedsOf(m_board, m_computerSide) == 0) {
         if (m_view.ShowMessage(GameText(Id::ComputerCannotPlay), CaptionGame, MessageButtons::YesNo,
                                MessageIcon::None) == MessageAnswer::Yes) {
-            NewRound(m_board);
-            ClearHistory();
+            StartNextRound();
             ShowBoard(false);
         }
         // No flash follows, so nothing else would end a hint.
@@ -414,6 +467,8 @@ void GameController::ComputerMove()
         return;
     }
     m_chosenHouse = house;
+    if (!hint)
+        m_history.MarkMove(m_computerSide, house);
     m_view.HouseChosen(house, m_board.Seeds[house], OwnerOf(m_board, house), hint);
     m_flashCount = 0;
     SetFlashTimer(true);
@@ -471,6 +526,14 @@ void GameController::ClearHistory()
     SetUndoEnabled(false);
 }
 
+void GameController::StartNextRound()
+{
+    NewRound(m_board);
+    ClearHistory();
+    ++m_round;
+    m_view.RoundStarted();
+}
+
 void GameController::PushSnapshot()
 {
     m_history.Push(m_board);
@@ -493,6 +556,7 @@ void GameController::ShowError(GameText::Id text)
 void GameController::ShowReady()
 {
     m_view.SetStatusText(GameText(Id::PlayerReady, m_board.Mover + 1));
+    UpdateRedo();
 }
 
 void GameController::SetMoveTimer(bool on)
@@ -511,12 +575,19 @@ void GameController::SetUndoEnabled(bool on)
 {
     m_undoEnabled = on;
     m_view.SetUndoEnabled(on);
+    UpdateRedo();
 }
 
 void GameController::SetStopEnabled(bool on)
 {
     m_stopEnabled = on;
     m_view.SetStopEnabled(on);
+}
+
+void GameController::UpdateRedo()
+{
+    m_redoEnabled = !IsBusy() && m_history.RedoMove(m_board) >= 0;
+    m_view.SetRedoEnabled(m_redoEnabled);
 }
 
 } // namespace ombrel

@@ -90,6 +90,9 @@ public:
     void SetupItemClick();
     void FormKeyUp(Key key);
     void UndoActionExecute();
+    // Plays again the move the last Undo took back, while the board is still
+    // the position it was taken back to.
+    void RedoActionExecute();
     void StopActionExecute();
     void HumanExecute() { SetOpponent(OpponentHuman); }
     void ComputerEasyExecute() { SetOpponent(OpponentEasy); }
@@ -106,6 +109,12 @@ public:
     void SetEndgameTables(const EndgameTables *tables) noexcept { m_tables = tables; }
 
     void SetOpponent(int level);
+    // The side the computer plays (0 or 1).
+    void SetComputerSide(int side) noexcept { m_computerSide = side == 0 ? 0 : 1; }
+    // Goes on with a game read from a file: `board` between moves, the
+    // players, and the round it stands in. No undo history. Refused (false)
+    // while busy.
+    bool LoadGame(const TBoard &board, int opponent, int computerSide, int round);
     void SetSetupMode(bool on);
 
     // A sowing that will be cut after MaxSownSeeds seeds (the search knows it
@@ -133,6 +142,11 @@ public:
     bool FlashTimerEnabled() const noexcept { return m_flashTimer; }
     bool UndoEnabled() const noexcept { return m_undoEnabled; }
     bool StopEnabled() const noexcept { return m_stopEnabled; }
+    bool RedoEnabled() const noexcept { return m_redoEnabled; }
+    // The round being played, from 1 in a new game.
+    int Round() const noexcept { return m_round; }
+    // The last round ended the game, and no move was made since.
+    bool GameOver() const noexcept { return m_gameOver; }
     bool IsSearching() const noexcept { return m_searchDepth > 0; }
     // A move is sown, a pick is flashing or a search runs.
     bool IsBusy() const noexcept;
@@ -169,6 +183,8 @@ private:
     void SetFlashTimer(bool on);
     void SetUndoEnabled(bool on);
     void SetStopEnabled(bool on);
+    void UpdateRedo();
+    void StartNextRound();
     int ChooseHouse(int depth, bool &found);
     static void Pump(void *controller);
 
@@ -188,6 +204,10 @@ private:
     bool m_flashTimer = false;
     bool m_undoEnabled = false;
     bool m_stopEnabled = false;
+    bool m_redoEnabled = false;
+    int m_round = 1;
+    bool m_gameOver = false;
+    TBoard m_setupStart; // the board when setup mode was entered
 
     Random m_random;
     bool m_lastMoveCut = false;

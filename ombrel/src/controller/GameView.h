@@ -80,6 +80,22 @@ public:
         (void)hint;
     }
 
+    // What the game's record needs to hear, each as it happens: a new game
+    // on `board`; `player` starts sowing `house` (a human's click, the
+    // computer's move after its flash, a Redo); Turn swapped the side to
+    // move; a new round started after one ended; Undo took a move back,
+    // leaving `board`; setup mode was left with the board changed.
+    virtual void GameStarted(const TBoard &board) { (void)board; }
+    virtual void MoveStarted(int player, int house)
+    {
+        (void)player;
+        (void)house;
+    }
+    virtual void Turned() {}
+    virtual void RoundStarted() {}
+    virtual void MoveUndone(const TBoard &board) { (void)board; }
+    virtual void BoardEdited(const TBoard &board) { (void)board; }
+
     // Texts come as GameText: the view shows them in the player's language.
     virtual void SetStatusText(const GameText &text) = 0;
     virtual MessageAnswer ShowMessage(const GameText &text, const GameText &caption,
@@ -93,6 +109,7 @@ public:
     virtual void SetFlashTimer(bool enabled) = 0;
     virtual void SetUndoEnabled(bool enabled) = 0;
     virtual void SetStopEnabled(bool enabled) = 0;
+    virtual void SetRedoEnabled(bool enabled) { (void)enabled; }
     // The opponent level (1 Human ... 6 Extremely Difficult) and setup mode
     // changed: check the matching menu items and buttons.
     virtual void SetOpponentMark(int opponent) = 0;

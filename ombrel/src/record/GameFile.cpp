@@ -21,9 +21,9 @@ namespace {
 using Code = GameFileError::Code;
 using Kind = RecordEntry::Kind;
 
-// Level names by opponent level (index 2 Easy ... 6 Extremely Difficult).
-constexpr std::array<const char *, 7> LevelNames = {
-    "", "", "easy", "medium", "difficult", "very-difficult", "extremely-difficult"};
+// Level names by opponent level (index 2 Easy ... 7 Master).
+constexpr std::array<const char *, 8> LevelNames = {
+    "", "", "easy", "medium", "difficult", "very-difficult", "extremely-difficult", "master"};
 
 // One line that is not blank and not a comment, cut into words.
 struct Line
@@ -184,7 +184,7 @@ GameFileError Parser::ReadPlayers(GameRecord &record)
         if (words.size() == 2 && words[1] == "human")
             continue;
         if (words.size() == 3 && words[1] == "computer") {
-            for (int level = OpponentEasy; level <= OpponentExtremelyDifficult; ++level)
+            for (int level = OpponentEasy; level <= OpponentMaster; ++level)
                 if (words[2] == LevelNames[std::size_t(level)])
                     levels[std::size_t(player)] = level;
         }

@@ -20,7 +20,7 @@
 //
 // The first line names the format and its version. The header gives the date
 // (UTC), the two players (human, or computer with a level from easy to
-// extremely-difficult; at most one computer) and, only when the board was set
+// extremely-difficult or master; at most one computer) and, only when the board was set
 // up by hand, the starting position: how many houses Player 1 owns, the seeds
 // of houses 0 to 11, the groups in the two stores, the player to move and the
 // player who opened the round. Then come the rounds in order, each opened by

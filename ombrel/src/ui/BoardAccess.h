@@ -6,7 +6,8 @@
 // board: the names of what it shows, the keyboard's house, and the two things
 // a screen reader can do to a house. BoardView implements it.
 
-class QString;
+#include <QString>
+
 class QWidget;
 
 namespace ombrel {
@@ -20,6 +21,12 @@ public:
     virtual QWidget *BoardSurface() const = 0;
     // The name of item 0..13 (a house or a store) as it is shown.
     virtual QString ItemName(int item) const = 0;
+    // What the analysis says of a house ("Score 3"), or nothing.
+    virtual QString ItemAnalysis(int item) const
+    {
+        (void)item;
+        return {};
+    }
     // The house the keyboard works on (0..11).
     virtual int FocusHouse() const = 0;
     virtual void SetFocusHouse(int house) = 0;

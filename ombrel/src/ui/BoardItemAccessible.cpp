@@ -41,9 +41,13 @@ QString BoardItemAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         return m_board.Access().ItemName(m_item);
-    case QAccessible::Description:
-        return IsHouse() ? BoardTexts::HouseDescription(m_item)
-                         : BoardTexts::StoreDescription(store);
+    case QAccessible::Description: {
+        if (!IsHouse())
+            return BoardTexts::StoreDescription(store);
+        const QString analysis = m_board.Access().ItemAnalysis(m_item);
+        const QString where = BoardTexts::HouseDescription(m_item);
+        return analysis.isEmpty() ? where : where + QStringLiteral(". ") + analysis;
+    }
     default:
         return {};
     }

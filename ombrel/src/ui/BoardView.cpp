@@ -228,6 +228,70 @@ void BoardView::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_backing);
     if (FocusMarkShown())
         DrawFocusMark(painter);
+    DrawAnalysis(painter);
+}
+
+void BoardView::SetAnalysis(const std::array<int, HouseCount> &scores,
+                            const std::array<bool, HouseCount> &shown)
+{
+    const auto before = m_scored;
+    const auto beforeScores = m_scores;
+    m_scores = scores;
+    m_scored = shown;
+    std::array<bool, HouseCount> changed{};
+    for (int h = 0; h < HouseCount; ++h)
+        changed[std::size_t(h)] =
+            before[std::size_t(h)] != shown[std::size_t(h)] ||
+            (shown[std::size_t(h)] && beforeScores[std::size_t(h)] != scores[std::size_t(h)]);
+    AnnounceAnalysis(changed);
+    update();
+}
+
+void BoardView::ClearAnalysis()
+{
+    if (m_scored == std::array<bool, HouseCount>{})
+        return;
+    SetAnalysis(m_scores, {});
+}
+
+QString BoardView::ItemAnalysis(int item) const
+{
+    if (item < 0 || item >= HouseCount || !m_scored[std::size_t(item)])
+        return {};
+    return tr("Score %1").arg(m_scores[std::size_t(item)]);
+}
+
+// A small label on the lower edge of each scored house, in the palette's
+// colours so that it reads on any picture.
+void BoardView::DrawAnalysis(QPainter &painter) const
+{
+    QFont font = painter.font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    for (int h = 0; h < HouseCount; ++h) {
+        if (!m_scored[std::size_t(h)])
+            continue;
+        const QString text = QString::number(m_scores[std::size_t(h)]);
+        const int width = metrics.horizontalAdvance(text) + 6;
+        const int height = metrics.height();
+        const QRect box(HouseLeft(h) + (HouseSize - width) / 2, HouseTop(h) + HouseSize - height,
+                        width, height);
+        painter.fillRect(box, palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
+}
+
+void BoardView::AnnounceAnalysis(const std::array<bool, HouseCount> &changed)
+{
+    for (int h = 0; h < HouseCount; ++h) {
+        if (!changed[std::size_t(h)])
+            continue;
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        event.setChild(h);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 // Two rings in the cell's margin, around the house's picture and never over

@@ -62,6 +62,11 @@ public:
     bool FocusMarkShown() const;
     // The name of a house or store as a tooltip and a screen reader give it.
     QString ItemName(int item) const override;
+    // The analysis: a score under each house that has one (shown[h]), or none.
+    void SetAnalysis(const std::array<int, HouseCount> &scores,
+                     const std::array<bool, HouseCount> &shown);
+    void ClearAnalysis();
+    QString ItemAnalysis(int item) const override;
 
     // BoardAccess
     QWidget *BoardSurface() const override { return const_cast<BoardView *>(this); }
@@ -90,6 +95,8 @@ private:
     void ShowFocusMark();
     void MoveFocusTo(int house);
     void DrawFocusMark(QPainter &painter) const;
+    void DrawAnalysis(QPainter &painter) const;
+    void AnnounceAnalysis(const std::array<bool, HouseCount> &changed);
     void UpdateFocusCell();
     void ToolTip(QHelpEvent *event);
     // Tells assistive technology which houses and stores changed their name
@@ -104,6 +111,8 @@ private:
         std::array<int, 2> Groups{};
     };
 
+    std::array<int, HouseCount> m_scores{};
+    std::array<bool, HouseCount> m_scored{};
     BoardPictures m_pictures;
     QPixmap m_backing;
     bool m_backingValid = false;

@@ -2,12 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ui/Main.h"
 
+#include "ai/Search.h"
 #include "ui/About.h"
+#include "ui/AnalysisWorker.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardTexts.h"
 #include "ui/HelpWindow.h"
+#include "ui/MoveListPanel.h"
 #include "ui/speed.h"
 #include "ui_Main.h"
+
+#include "record/GameFile.h"
+#include "record/GameReplay.h"
 
 #include <QAccessible>
 #include <QActionGroup>
@@ -18,7 +24,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
 #include <QToolButton>
@@ -64,8 +73,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     });
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     setWindowIcon(BoardPictures::Icon("ombrel"));
-    connect(m_ui->PaintBox1, &BoardView::Clicked, this,
-            [this](MouseButton button, int house) { m_controller->BoardClick(button, house); });
+    connect(m_ui->PaintBox1, &BoardView::Clicked, this, [this](MouseButton button, int house) {
+        if (house >= 0 && !m_controller->IsBusy() && !ConfirmNewLine())
+            return;
+        m_controller->BoardClick(button, house);
+    });
     m_moveTimer.setObjectName("MoveTimer");
     m_moveTimer.setInterval(MoveInterval);
     m_flashTimer.setObjectName("FlashTimer");
@@ -80,6 +92,31 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_ui->StatusLine->showMessage(
         tr("Ready. Player 1 can play now. Click on a house to start moving."));
     m_ui->StatusLine->setSizeGripEnabled(false);
+    m_scoreLine = new QLabel(m_ui->StatusLine);
+    m_scoreLine->setObjectName("ScoreLine");
+    m_ui->StatusLine->addPermanentWidget(m_scoreLine);
+    m_recorder.NewGame(m_controller->Board());
+    m_groups = m_controller->Board().Taken;
+    UpdateScoreLine();
+    m_moveList = new MoveListPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_moveList);
+    m_moveList->hide();
+    connect(m_moveList, &MoveListPanel::EntryChosen, this, &TMainForm::ShowEntry);
+    connect(m_ui->MoveListAction, &QAction::toggled, this, [this](bool on) {
+        m_moveList->setVisible(on);
+        RefreshMoveList();
+    });
+    m_analysis = new AnalysisWorker(this);
+    m_analysisDue.setSingleShot(true);
+    m_analysisDue.setInterval(0);
+    connect(&m_analysisDue, &QTimer::timeout, this, &TMainForm::RestartAnalysis);
+    connect(m_ui->ShowAnalysis, &QAction::toggled, this, &TMainForm::RestartAnalysis);
+    connect(m_analysis, &AnalysisWorker::Finished, this, [this](const AnalysisResult &result) {
+        if (m_ui->ShowAnalysis->isChecked() && !m_controller->IsBusy())
+            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored);
+    });
+    connect(m_moveList, &QDockWidget::visibilityChanged, this,
+            [this](bool) { m_ui->MoveListAction->setChecked(m_moveList->isVisibleTo(this)); });
     m_ui->PaintBox1->ShowBoard(m_controller->Board(), false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_aboutBox = new TAboutBox(this);
@@ -90,6 +127,8 @@ TMainForm::~TMainForm()
 {
     m_moveTimer.stop();
     m_flashTimer.stop();
+    if (m_analysis)
+        m_analysis->Cancel();
 }
 
 BoardView *TMainForm::PaintBox() const
@@ -100,16 +139,23 @@ BoardView *TMainForm::PaintBox() const
 void TMainForm::ShowHouse(int house, int seeds, int owner)
 {
     m_ui->PaintBox1->ShowHouse(house, seeds, owner);
+    AnalysisDirty();
 }
 
 void TMainForm::ShowStore(int player, int groups)
 {
     m_ui->PaintBox1->ShowStore(player, groups);
+    if (player == 0 || player == 1)
+        m_groups[std::size_t(player)] = groups;
+    UpdateScoreLine();
 }
 
 void TMainForm::ShowBoard(const TBoard &board, bool immediate)
 {
     m_ui->PaintBox1->ShowBoard(board, immediate);
+    m_groups = board.Taken;
+    UpdateScoreLine();
+    AnalysisDirty();
 }
 
 void TMainForm::ShowBlink(int house, bool on)
@@ -199,12 +245,21 @@ void TMainForm::ConnectActions()
     }
     connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);
     connect(m_ui->UndoAction, &QAction::triggered, this, &TMainForm::UndoActionExecute);
+    m_ui->RedoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::SHIFT | Qt::Key_Backspace)});
+    connect(m_ui->RedoAction, &QAction::triggered, this, &TMainForm::RedoActionExecute);
+    connect(m_ui->SaveGame, &QAction::triggered, this, &TMainForm::SaveGameExecute);
+    connect(m_ui->OpenGame, &QAction::triggered, this, &TMainForm::OpenGameExecute);
     connect(m_ui->StopAction, &QAction::triggered, this, &TMainForm::StopActionExecute);
     connect(m_ui->HelpContents, &QAction::triggered, this, &TMainForm::HelpContentsExecute);
     connect(m_ui->SpeedAction, &QAction::triggered, this, &TMainForm::SpeedActionExecute);
     connect(m_ui->Play1, &QAction::triggered, this, &TMainForm::Play1Click);
     connect(m_ui->Turn1, &QAction::triggered, this, &TMainForm::Turn1Click);
     connect(m_ui->SetupItem, &QAction::triggered, this, [this] {
+        if (!m_controller->SetupMode() && !ConfirmNewLine()) {
+            SetSetupMark(false);
+            return;
+        }
         SetupItemClick();
         SetSetupMark(m_controller->SetupMode());
     });
@@ -250,6 +305,37 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::SetStatusText(const GameText &text)
 {
     m_ui->StatusLine->showMessage(Translated(text));
+    AnalysisDirty(); // Turn, for one, changes only the player to move
+}
+
+int TMainForm::AnalysisDepth(int opponent) noexcept
+{
+    const bool computer = opponent > OpponentHuman && opponent < OpponentMaster;
+    const int depth = DepthForLevel(computer ? opponent : OpponentExtremelyDifficult);
+    return depth < 1 ? 1 : depth;
+}
+
+void TMainForm::AnalysisDirty()
+{
+    if (!m_analysis || (!m_ui->ShowAnalysis->isChecked() && !m_analysis->Running()))
+        return;
+    // Scores of a position that is changing go at once; new ones come later.
+    if (m_controller && m_controller->IsBusy())
+        m_ui->PaintBox1->ClearAnalysis();
+    m_analysisDue.start();
+}
+
+// The scores shown belong to the position on the board between moves; while
+// anything moves (a sowing, a flash, a search) or the board is set up by
+// hand, there are none.
+void TMainForm::RestartAnalysis()
+{
+    m_analysis->Cancel();
+    m_ui->PaintBox1->ClearAnalysis();
+    if (!m_ui->ShowAnalysis->isChecked() || m_controller->IsBusy() || m_controller->SetupMode())
+        return;
+    const TBoard &board = m_controller->Board();
+    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()));
 }
 
 MessageAnswer TMainForm::ShowMessage(const GameText &text, const GameText &caption,
@@ -300,11 +386,13 @@ void TMainForm::RefreshCursor()
 void TMainForm::SetMoveTimer(bool enabled)
 {
     SetRunning(m_moveTimer, enabled);
+    AnalysisDirty();
 }
 
 void TMainForm::SetFlashTimer(bool enabled)
 {
     SetRunning(m_flashTimer, enabled);
+    AnalysisDirty();
 }
 
 void TMainForm::SetUndoEnabled(bool enabled)
@@ -317,8 +405,238 @@ void TMainForm::SetStopEnabled(bool enabled)
     m_ui->StopAction->setEnabled(enabled);
 }
 
+void TMainForm::SetRedoEnabled(bool enabled)
+{
+    m_ui->RedoAction->setEnabled(enabled);
+}
+
+// --- the game's record --------------------------------------------------------
+
+void TMainForm::GameStarted(const TBoard &board)
+{
+    m_browsing = false;
+    m_recorder.NewGame(board);
+    UpdateScoreLine();
+    RefreshMoveList();
+}
+
+// A command that goes on from a position shown by the move list has been
+// confirmed (ConfirmNewLine): the record already ends there.
+void TMainForm::MoveStarted(int player, int house)
+{
+    m_browsing = false;
+    m_recorder.MoveStarted(player, house);
+    UpdateScoreLine();
+    RefreshMoveList();
+}
+
+void TMainForm::Turned()
+{
+    m_browsing = false;
+    m_recorder.Turned();
+    RefreshMoveList();
+}
+
+void TMainForm::RoundStarted()
+{
+    m_browsing = false;
+    m_recorder.RoundStarted();
+    UpdateScoreLine();
+    RefreshMoveList();
+}
+
+// An Undo that reaches back before an edit of the board (or anything else the
+// record cannot follow) starts the record afresh from the board as it is, so
+// that what is saved always replays to the board on screen.
+void TMainForm::MoveUndone(const TBoard &board)
+{
+    m_recorder.Undone(board);
+    const GameReplay replay = GameReplay::Run(m_recorder.Record());
+    const TBoard &final = replay.Final();
+    if (!replay.Ok() || final.Seeds != board.Seeds || final.Taken != board.Taken ||
+        final.Mover != board.Mover || final.Player1Houses != board.Player1Houses)
+        m_recorder.BoardEdited(board);
+    RefreshMoveList();
+}
+
+void TMainForm::BoardEdited(const TBoard &board)
+{
+    m_browsing = false;
+    m_recorder.BoardEdited(board);
+    RefreshMoveList();
+}
+
+const GameRecord &TMainForm::WholeGame() const noexcept
+{
+    return m_browsing ? m_wholeGame : m_recorder.Record();
+}
+
+void TMainForm::RefreshMoveList()
+{
+    if (!m_moveList || !m_moveList->isVisibleTo(this))
+        return;
+    const GameRecord &whole = WholeGame();
+    const int current =
+        m_browsing ? int(m_recorder.Record().Entries.size()) - 1 : int(whole.Entries.size()) - 1;
+    m_moveList->ShowGame(whole, GameReplay::Run(whole), current);
+}
+
+// The controller goes on from the position after entry `index`, with no undo
+// history; the record keeps the entries up to it, the later ones wait in
+// m_wholeGame until a command goes on from here or Last comes back to them.
+bool TMainForm::ShowEntry(int index)
+{
+    if (m_controller->IsBusy()) {
+        RefreshMoveList();
+        return false;
+    }
+    const GameRecord whole = WholeGame();
+    const GameReplay replay = GameReplay::Run(whole);
+    const int count = int(replay.Steps().size());
+    index = std::clamp(index, -1, count - 1);
+    const TBoard board = index < 0 ? whole.StartBoard() : replay.After(std::size_t(index));
+    const int round = index < 0 ? 1 : replay.Steps()[std::size_t(index)].Round;
+    const int opponent = m_controller->Opponent();
+    const int side = m_controller->ComputerSide();
+    if (!m_controller->LoadGame(board, opponent, side, round))
+        return false;
+    GameRecord shown = whole;
+    shown.Entries.resize(std::size_t(index + 1));
+    m_browsing = index + 1 < int(whole.Entries.size());
+    m_wholeGame = m_browsing ? whole : GameRecord();
+    m_recorder.Continue(m_browsing ? shown : whole);
+    UpdateScoreLine();
+    RefreshMoveList();
+    return true;
+}
+
+bool TMainForm::ConfirmNewLine()
+{
+    if (!m_browsing)
+        return true;
+    if (ShowBox(tr("Play on from this position? The moves after it are dropped."),
+                Translated(GameText(GameText::Id::CaptionGame)), MessageButtons::YesNo,
+                MessageIcon::Question) != MessageAnswer::Yes)
+        return false;
+    m_browsing = false;
+    m_wholeGame = GameRecord();
+    RefreshMoveList();
+    return true;
+}
+
+void TMainForm::Play1Click()
+{
+    if (!m_controller->IsBusy() && !ConfirmNewLine())
+        return;
+    m_controller->Play1Click();
+}
+
+void TMainForm::Turn1Click()
+{
+    if (!m_controller->IsBusy() && !ConfirmNewLine())
+        return;
+    m_controller->Turn1Click();
+}
+
+void TMainForm::GameEnded(int winner)
+{
+    (void)winner;
+    UpdateScoreLine();
+}
+
+QString TMainForm::ScoreText() const
+{
+    if (m_controller && m_controller->GameOver())
+        return tr("Game over");
+    const int round = m_controller ? m_controller->Round() : 1;
+    return tr("Round %1 - Player 1: %2, Player 2: %3")
+        .arg(QString::number(round), QString::number(m_groups[0]), QString::number(m_groups[1]));
+}
+
+void TMainForm::UpdateScoreLine()
+{
+    if (m_scoreLine)
+        m_scoreLine->setText(ScoreText());
+}
+
+bool TMainForm::SaveGameTo(const QString &path)
+{
+    m_recorder.SetPlayers(m_controller->Opponent(), m_controller->ComputerSide());
+    GameRecord whole = WholeGame();
+    whole.Opponent = m_controller->Opponent();
+    whole.ComputerSide = m_controller->ComputerSide();
+    const GameFileError error = GameFile::Write(QFile::encodeName(path).toStdString(), whole);
+    if (error) {
+        ShowFileError(error);
+        return false;
+    }
+    m_gameFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+// The game on the board stays as it was unless the whole file was read and
+// every move in it replayed.
+bool TMainForm::OpenGameFrom(const QString &path)
+{
+    if (m_controller->IsBusy()) {
+        ShowMessage(GameText(GameText::Id::CommandBusy), GameText(GameText::Id::CaptionError),
+                    MessageButtons::Ok, MessageIcon::Warning);
+        return false;
+    }
+    const GameFile::ReadResult result = GameFile::Read(QFile::encodeName(path).toStdString());
+    if (!result.Ok()) {
+        ShowFileError(result.Error);
+        return false;
+    }
+    const GameRecord &record = result.Record;
+    if (!m_controller->LoadGame(result.Replay.Final(), record.Opponent, record.ComputerSide,
+                                result.Replay.Rounds()))
+        return false;
+    m_browsing = false;
+    m_recorder.Continue(record);
+    RefreshMoveList();
+    SetOpponentMark(m_controller->Opponent());
+    if (m_controller->Opponent() == OpponentMaster)
+        m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+    m_gameFolder = QFileInfo(path).absolutePath();
+    UpdateScoreLine();
+    return true;
+}
+
+void TMainForm::ShowFileError(const GameFileError &error)
+{
+    QString sentence =
+        QCoreApplication::translate(GameFileError::Context, GameFileError::Source(error.code()));
+    if (sentence.contains(QLatin1String("%1")))
+        sentence = sentence.arg(QString::fromStdString(error.Argument()));
+    if (error.line() > 0)
+        sentence = QCoreApplication::translate(GameFileError::Context, GameFileError::LineSource())
+                       .arg(QString::number(error.line()), sentence);
+    ShowBox(sentence, tr("Error"), MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void TMainForm::SaveGameExecute()
+{
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Game"), m_gameFolder,
+                                                tr("Ombrel games (*.ombrel)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(GameFile::Extension);
+    SaveGameTo(path);
+}
+
+void TMainForm::OpenGameExecute()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), m_gameFolder,
+                                                      tr("Ombrel games (*.ombrel);;All files (*)"));
+    if (!path.isEmpty())
+        OpenGameFrom(path);
+}
+
 void TMainForm::SetOpponentMark(int opponent)
 {
+    AnalysisDirty();
     for (QAction *action : m_opponents->actions())
         if (action->data().toInt() == opponent)
             action->setChecked(true);
@@ -326,6 +644,7 @@ void TMainForm::SetOpponentMark(int opponent)
 
 void TMainForm::SetSetupMark(bool on)
 {
+    AnalysisDirty();
     m_ui->SetupItem->setChecked(on);
     m_ui->PaintBox1->SetSetupMode(on);
 }

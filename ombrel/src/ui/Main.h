@@ -9,6 +9,8 @@
 
 #include "controller/GameController.h"
 #include "controller/GameView.h"
+#include "record/GameFileError.h"
+#include "record/GameRecorder.h"
 #include "ui/BoardView.h"
 #include "ui/TableLoader.h"
 
@@ -22,6 +24,7 @@
 
 class QActionGroup;
 class QDialog;
+class QLabel;
 
 namespace Ui {
 class TMainForm;
@@ -30,6 +33,8 @@ class TMainForm;
 namespace ombrel {
 
 class HelpWindow;
+class AnalysisWorker;
+class MoveListPanel;
 class TAboutBox;
 class TSpeedDlg;
 
@@ -57,6 +62,24 @@ public:
     static QString HelpFilePath();
     // The manual Help > Contents opens; HelpFilePath() unless changed (tests).
     void setHelpFile(const QString &path) { m_helpFile = path; }
+    // The record of the game played in this window, as it would be saved.
+    const GameRecord &Record() const noexcept { return m_recorder.Record(); }
+    // Save Game and Open Game without their file dialogs (the command line,
+    // tests). False, after the player was told why, when nothing was done.
+    bool SaveGameTo(const QString &path);
+    bool OpenGameFrom(const QString &path);
+    // The text of the score line in the status bar.
+    QString ScoreText() const;
+    MoveListPanel *MoveList() const noexcept { return m_moveList; }
+    // Shows the position after entry `index` of the game (-1: its start),
+    // as the move list does when a row is chosen. False while busy.
+    bool ShowEntry(int index);
+    // An earlier position of the game is shown (the later moves are kept).
+    bool Browsing() const noexcept { return m_browsing; }
+    AnalysisWorker &Analysis() const noexcept { return *m_analysis; }
+    // The depth the analysis searches at: the level's, Extremely Difficult's
+    // against a human and for the Master, and at least one move.
+    static int AnalysisDepth(int opponent) noexcept;
 
     // GameView
     void ShowHouse(int house, int seeds, int owner) override;
@@ -74,6 +97,14 @@ public:
     void SetFlashTimer(bool enabled) override;
     void SetUndoEnabled(bool enabled) override;
     void SetStopEnabled(bool enabled) override;
+    void SetRedoEnabled(bool enabled) override;
+    void GameStarted(const TBoard &board) override;
+    void MoveStarted(int player, int house) override;
+    void Turned() override;
+    void RoundStarted() override;
+    void MoveUndone(const TBoard &board) override;
+    void BoardEdited(const TBoard &board) override;
+    void GameEnded(int winner) override;
     void SetOpponentMark(int opponent) override;
     void SetSetupMark(bool on) override;
     void PumpMessages() override;
@@ -82,12 +113,15 @@ public slots:
     void NewGameExecute() { m_controller->NewGameExecute(); }
     void MoveTimerTimer() { m_controller->MoveTimerTimer(); }
     void FlashTimerTimer() { m_controller->FlashTimerTimer(); }
-    void Play1Click() { m_controller->Play1Click(); }
+    void Play1Click();
     void Hint1Click() { m_controller->Hint1Click(); }
-    void Turn1Click() { m_controller->Turn1Click(); }
+    void Turn1Click();
     void SetupItemClick() { m_controller->SetupItemClick(); }
     void UndoActionExecute() { m_controller->UndoActionExecute(); }
     void StopActionExecute() { m_controller->StopActionExecute(); }
+    void RedoActionExecute() { m_controller->RedoActionExecute(); }
+    void SaveGameExecute();
+    void OpenGameExecute();
     void HelpContentsExecute();
     void SpeedActionExecute();
     void HelpAbout();
@@ -103,6 +137,17 @@ private:
     static int ShowModal(QDialog &dialog);
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
+    void ShowFileError(const GameFileError &error);
+    // The whole game: with the moves after the position shown while browsing.
+    const GameRecord &WholeGame() const noexcept;
+    void RefreshMoveList();
+    // The position may have changed: the analysis starts again (soon, once).
+    void AnalysisDirty();
+    void RestartAnalysis();
+    // Before a command that goes on from the position shown while browsing:
+    // asks whether to drop the later moves; false when the answer is No.
+    bool ConfirmNewLine();
+    void UpdateScoreLine();
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     TableLoader m_tableLoader; // outlives the controller, which reads its tables
@@ -117,6 +162,15 @@ private:
     QString m_helpFile = HelpFilePath();
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
+    GameRecorder m_recorder;
+    QString m_gameFolder; // where the last game was saved or opened
+    QLabel *m_scoreLine = nullptr;
+    StoreArray m_groups{}; // the stores as last shown
+    MoveListPanel *m_moveList = nullptr;
+    bool m_browsing = false;
+    AnalysisWorker *m_analysis = nullptr;
+    QTimer m_analysisDue;   // gathers the changes of one command into one restart
+    GameRecord m_wholeGame; // while browsing: the game with its later moves
 };
 
 } // namespace ombrel

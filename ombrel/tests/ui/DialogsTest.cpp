@@ -288,3 +288,14 @@ TEST(GameExecutable, carriesItsVersion)
     label.SetFileName(OMBREL_EXECUTABLE);
     EXPECT_EQ(label.GetVersion(), OMBREL_VERSION_TEXT);
 }
+
+// The command line names the game file it takes, with the bounds a file must keep.
+TEST(GameExecutable, helpNamesTheGameFileAndItsBounds)
+{
+    QProcess game;
+    game.start(OMBREL_EXECUTABLE, {"--help"});
+    ASSERT_TRUE(game.waitForFinished(300000));
+    const QByteArray help = game.readAllStandardOutput();
+    for (const char *part : {"[file]", "1 MiB", "256 characters", "10,000", "9999 seeds"})
+        EXPECT_TRUE(help.contains(part)) << part << "\n" << help.toStdString();
+}

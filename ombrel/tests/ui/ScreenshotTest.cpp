@@ -5,7 +5,10 @@
 // the board is drawn at all.
 #include "MainFormFixture.h"
 
+#include "ui/AnalysisWorker.h"
+
 #include <QImage>
+#include <QSignalSpy>
 
 using namespace ombrel;
 
@@ -34,4 +37,29 @@ TEST_F(MainFormFixture, writesScreenshotsOfTheOpeningAndMidMove)
     form->MoveTimerTimer();
     const QImage midMove = shoot(*form, "ombrel-mid-move.png");
     EXPECT_NE(midMove, opening);
+}
+
+// The score line and the move list, after a few moves.
+TEST_F(MainFormFixture, writesAScreenshotOfTheMoveList)
+{
+    ui().Human->trigger();
+    for (const int house : {4, 7, 2, 9}) {
+        clickBoard(houseCentre(house));
+        runToRest();
+    }
+    ui().MoveListAction->trigger();
+    const QImage image = shoot(*form, "ombrel-move-list.png");
+    EXPECT_GT(image.width(), form->PaintBox()->width());
+}
+
+// The analysis under the houses of the player to move.
+TEST_F(MainFormFixture, writesAScreenshotOfTheAnalysis)
+{
+    auto *showAnalysis = form->findChild<QAction *>("ShowAnalysis");
+    ASSERT_NE(showAnalysis, nullptr);
+    QSignalSpy finished(&form->Analysis(), &AnalysisWorker::Finished);
+    showAnalysis->trigger();
+    ASSERT_TRUE(finished.wait(120000));
+    const QImage image = shoot(*form, "ombrel-analysis.png");
+    EXPECT_FALSE(image.isNull());
 }

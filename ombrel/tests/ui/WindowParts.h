@@ -51,7 +51,9 @@ struct MainParts
           ComputerExtremelyDifficult(Part<QAction>(w, "ComputerExtremelyDifficult")),
           SpeedAction(Part<QAction>(w, "SpeedAction")),
           HelpContents(Part<QAction>(w, "HelpContents")),
-          HelpAboutItem(Part<QAction>(w, "HelpAboutItem"))
+          HelpAboutItem(Part<QAction>(w, "HelpAboutItem")),
+          RedoAction(Part<QAction>(w, "RedoAction")), SaveGame(Part<QAction>(w, "SaveGame")),
+          OpenGame(Part<QAction>(w, "OpenGame")), MoveListAction(Part<QAction>(w, "MoveListAction"))
     {}
     QMenuBar *MainMenu;
     QMenu *FileMenu, *EditItem, *OptionsMenu, *HelpMenu;
@@ -61,6 +63,7 @@ struct MainParts
     QAction *Human, *ComputerEasy, *ComputerMedium, *ComputerDifficult, *ComputerVeryDifficult,
         *ComputerExtremelyDifficult;
     QAction *SpeedAction, *HelpContents, *HelpAboutItem;
+    QAction *RedoAction, *SaveGame, *OpenGame, *MoveListAction;
 };
 
 struct SpeedParts

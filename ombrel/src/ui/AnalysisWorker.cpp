@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "ui/AnalysisWorker.h"
+
+#include "ai/Search.h"
+
+#include <QMetaObject>
+
+namespace ombrel {
+
+namespace {
+
+// The search reads a plain flag on its own thread; the pump, called at every
+// node on that thread, copies the shared atomic flag into it.
+struct StopBridge
+{
+    const std::atomic<bool> *Cancel = nullptr;
+    bool Stop = false;
+};
+
+void CheckCancel(void *data)
+{
+    auto *bridge = static_cast<StopBridge *>(data);
+    if (bridge->Cancel && bridge->Cancel->load(std::memory_order_relaxed))
+        bridge->Stop = true;
+}
+
+} // namespace
+
+AnalysisWorker::AnalysisWorker(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<ombrel::AnalysisResult>();
+}
+
+AnalysisWorker::~AnalysisWorker()
+{
+    Cancel();
+}
+
+AnalysisResult AnalysisWorker::Analyse(const TBoard &board, int player, int depth,
+                                       const std::atomic<bool> *cancel)
+{
+    StopBridge bridge{cancel, false};
+    SearchContext context(board.Player1Houses);
+    context.Stop = &bridge.Stop;
+    context.Pump = &CheckCancel;
+    context.PumpData = &bridge;
+    const Candidates c = CollectCandidates(depth < 1 ? 1 : depth, player, board, context);
+    AnalysisResult result;
+    for (int h = 0; h < HouseCount; ++h) {
+        result.Scored[std::size_t(h)] = c.Tried[std::size_t(h)];
+        result.Scores[std::size_t(h)] = int(c.Scores[std::size_t(h)]);
+    }
+    result.Complete = !bridge.Stop;
+    return result;
+}
+
+void AnalysisWorker::Start(const TBoard &board, int player, int depth)
+{
+    Cancel();
+    m_cancel = false;
+    m_done = false;
+    const std::uint64_t generation = ++m_generation;
+    m_thread = std::thread([this, board, player, depth, generation] {
+        const AnalysisResult result = Analyse(board, player, depth, &m_cancel);
+        m_done = true;
+        if (!result.Complete)
+            return;
+        // Delivered on the window's thread; dropped if a newer search started
+        // or this object is gone by then.
+        QMetaObject::invokeMethod(
+            this,
+            [this, result, generation] {
+                if (generation == m_generation && !m_cancel)
+                    emit Finished(result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnalysisWorker::Cancel()
+{
+    m_cancel = true;
+    Join();
+}
+
+void AnalysisWorker::Join()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+} // namespace ombrel
