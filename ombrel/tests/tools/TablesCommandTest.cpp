@@ -4,6 +4,8 @@
 // ombrel-engine's tables, solve and ladder commands, and the Master's options.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +46,7 @@ protected:
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         dir = pattern;
     }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
     std::string dir;
 };
 
