@@ -8,8 +8,8 @@
 // 600 000 positions a second over the whole build.
 #include "EndgameTables.h"
 #include "MasterSearch.h"
-#include "Sowing.h"
 #include "TableBuilder.h"
+#include "tables/Sowing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "TableMove.h"
 
-#include "Sowing.h"
+#include "tables/Sowing.h"
 
 #include <algorithm>
 

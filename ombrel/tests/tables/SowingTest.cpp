@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Sowing.h"
+#include "tables/Sowing.h"
 #include "GameController.h"
 #include "HeadlessView.h"
 #include "Random.h"
