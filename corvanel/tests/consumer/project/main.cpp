@@ -21,6 +21,7 @@
 #include <corvanel/MRUCombo.h>
 #include <corvanel/NumberEdit.h>
 #include <corvanel/TRegistry.h>
+#include <corvanel/Translations.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/UnitEdit.h>
 #include <corvanel/Version.h>
