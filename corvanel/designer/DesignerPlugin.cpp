@@ -5,6 +5,7 @@
 #include "DesignerDefaults.h"
 #include "DesignerWidget.h"
 
+#include "Palette.h"
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/Debug.h>
 #include <corvanel/FancyButton.h>
@@ -12,7 +13,6 @@
 #include <corvanel/Jstore.h>
 #include <corvanel/MRUCombo.h>
 #include <corvanel/NumberEdit.h>
-#include <corvanel/Palette.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/UnitEdit.h>
 #include <corvanel/Version.h>

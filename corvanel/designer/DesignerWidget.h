@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <QObject>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/DeclaredDefaults.h>
+#include "DeclaredDefaults.h"
 
 #include <QFormBuilder>
 #include <memory>

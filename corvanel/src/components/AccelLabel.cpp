@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "AccelLabel.h"
 
-#include <corvanel/LabelCaption.h>
+#include "LabelCaption.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "AccelLabel.h"
 #include "PaletteItem.h"
 
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

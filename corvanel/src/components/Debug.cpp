@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Debug.h>
 
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <QCoreApplication>
 #include <QDir>

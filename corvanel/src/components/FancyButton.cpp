@@ -5,8 +5,8 @@
 #include "PaletteItem.h"
 
 #include "FancyButtonAccessible.h"
+#include "Palette.h"
 #include <corvanel/ButtonGlyph.h>
-#include <corvanel/Palette.h>
 
 #include <QAccessible>
 #include <QAction>

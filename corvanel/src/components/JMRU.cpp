@@ -6,8 +6,8 @@
 
 #include "StoredList.h"
 
+#include "Palette.h"
 #include <corvanel/Exception.h>
-#include <corvanel/Palette.h>
 
 #include <QCoreApplication>
 #include <QList>

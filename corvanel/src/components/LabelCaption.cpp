@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/LabelCaption.h>
+#include "LabelCaption.h"
 
 #include <QFontMetrics>
 #include <QLabel>

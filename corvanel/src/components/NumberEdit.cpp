@@ -4,7 +4,7 @@
 
 #include "PaletteItem.h"
 
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
+#include "Palette.h"
 #include <corvanel/Component.h>
-#include <corvanel/Palette.h>
 
 #include <QObject>
 #include <QString>

@@ -5,7 +5,7 @@
 #include "AccelLabel.h"
 #include "PaletteItem.h"
 
-#include <corvanel/Palette.h>
+#include "Palette.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -4,8 +4,8 @@
 
 #include "PaletteItem.h"
 
+#include "Palette.h"
 #include <corvanel/NumberEdit.h>
-#include <corvanel/Palette.h>
 
 #include <QEvent>
 #include <QLabel>

@@ -4,8 +4,8 @@
 
 #include "PaletteItem.h"
 
+#include "Palette.h"
 #include <corvanel/Exception.h>
-#include <corvanel/Palette.h>
 
 #include <QCoreApplication>
 #include <QPointer>

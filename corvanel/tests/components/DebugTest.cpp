@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Palette.h"
 #include <corvanel/Debug.h>
 #include <corvanel/Exception.h>
-#include <corvanel/Palette.h>
 
 #include "TempRegistry.h"
 

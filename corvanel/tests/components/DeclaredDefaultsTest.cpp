@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include <corvanel/DeclaredDefaults.h>
+#include "DeclaredDefaults.h"
 
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/Debug.h>

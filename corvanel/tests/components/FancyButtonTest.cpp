@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ButtonTestArt.h"
+#include "Palette.h"
 #include <corvanel/ButtonGlyph.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/FancyButton.h>
 #include <corvanel/GlyphList.h>
-#include <corvanel/Palette.h>
 
 #include <QAccessible>
 #include <QAction>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Palette.h"
 #include "RegistryFormat.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
 #include <corvanel/JMRU.h>
-#include <corvanel/Palette.h>
 
 #include "TempRegistry.h"
 

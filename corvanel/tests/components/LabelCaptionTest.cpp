@@ -4,9 +4,9 @@
 // What the library's labels show of an '&' (ShowAccelChar), and the animated
 // label's background with and without its parent's colour, at device pixel
 // ratios 1 and 2.
+#include "DeclaredDefaults.h"
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/Colors.h>
-#include <corvanel/DeclaredDefaults.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/Version.h>
 

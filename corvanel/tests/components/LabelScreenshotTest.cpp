@@ -3,10 +3,10 @@
 //
 // Registration of the three controls, and a picture of them on a form for a
 // person to look at (saved next to the test executable, path printed).
+#include "Palette.h"
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/NumberEdit.h>
-#include <corvanel/Palette.h>
 #include <corvanel/UnitEdit.h>
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ElfImage.h"
+#include "Palette.h"
 #include <corvanel/ComponentLoader.h>
-#include <corvanel/Palette.h>
 #include <corvanel/Version.h>
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "Palette.h"
 #include <corvanel/Exception.h>
-#include <corvanel/Palette.h>
 #include <corvanel/undo.h>
 
 #include <QAction>

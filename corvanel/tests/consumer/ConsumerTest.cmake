@@ -19,6 +19,16 @@ run(install "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --c
 run(install-dev "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel_dev)
 run(install-tools "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --component corvanel_tools)
 
+# Only the API is installed: the library's internal headers stay behind.
+foreach(internal IN ITEMS Palette DeclaredDefaults LabelCaption)
+    if(EXISTS "${prefix}/include/corvanel/${internal}.h")
+        message(FATAL_ERROR "the internal header ${internal}.h was installed")
+    endif()
+endforeach()
+if(NOT EXISTS "${prefix}/include/corvanel/corvanel_export.h")
+    message(FATAL_ERROR "corvanel_export.h was not installed")
+endif()
+
 set(flags "")
 set(flags_pkgconfig "")
 if(SANITIZE)

@@ -4,11 +4,11 @@
 // The plugin inside Qt Designer: a Designer core (the one the designer
 // program builds, without its windows) loads the plugin from the build's
 // plugin folder, offers its widgets and writes forms with them.
+#include "Palette.h"
 #include <corvanel/Component.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/FancyButton.h>
 #include <corvanel/MRUCombo.h>
-#include <corvanel/Palette.h>
 
 #include "TempRegistry.h"
 #include "UiFile.h"

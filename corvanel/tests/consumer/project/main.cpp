@@ -11,7 +11,6 @@
 #include <corvanel/Component.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Debug.h>
-#include <corvanel/DeclaredDefaults.h>
 #include <corvanel/Events.h>
 #include <corvanel/Exception.h>
 #include <corvanel/FancyButton.h>
@@ -19,11 +18,10 @@
 #include <corvanel/GlyphList.h>
 #include <corvanel/JMRU.h>
 #include <corvanel/Jstore.h>
-#include <corvanel/LabelCaption.h>
 #include <corvanel/MRUCombo.h>
 #include <corvanel/NumberEdit.h>
-#include <corvanel/Palette.h>
 #include <corvanel/TRegistry.h>
+#include <corvanel/Translations.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/UnitEdit.h>
 #include <corvanel/Version.h>

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/corvanel_export.h>
-
 #include <QByteArray>
 #include <QList>
 #include <QVariant>
@@ -38,7 +36,7 @@ namespace corvanel {
 //
 // Properties without a declared default are written as Qt writes them, unless
 // they are declared STORED false.
-class CORVANEL_EXPORT DeclaredDefaults
+class DeclaredDefaults
 {
 public:
     static constexpr const char *classInfoPrefix = "corvanel.default.";

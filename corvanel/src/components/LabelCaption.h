@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/corvanel_export.h>
-
 class QLabel;
 class QPainter;
 
@@ -17,7 +15,7 @@ namespace corvanel {
 // shown. QLabel itself does the first only for a label with a buddy and the
 // second only for one without, so a label paints its caption through here
 // when that differs from what it wants.
-class CORVANEL_EXPORT LabelCaption
+class LabelCaption
 {
 public:
     // Whether `label`'s own paint would show its '&'s otherwise than
