@@ -129,6 +129,10 @@ TMainForm::~TMainForm()
     m_flashTimer.stop();
     if (m_analysis)
         m_analysis->Cancel();
+    // The dock hides as the base class deletes it, after this class's members
+    // are gone: it must not reach back into them then.
+    if (m_moveList)
+        disconnect(m_moveList, nullptr, this, nullptr);
 }
 
 BoardView *TMainForm::PaintBox() const
