@@ -590,20 +590,18 @@ std::optional<QStringList> RegistryDatabase::pathOf(KeyId key)
 
 std::optional<QStringList> RegistryDatabase::subkeyNames(KeyId key)
 {
-    Statement query(*this, "SELECT name FROM keys WHERE parent = ?");
-    query.bind(key);
-    QStringList names;
-    while (query.next())
-        names << query.text(0);
-    if (query.failed() && !failed(query.result(), QString()))
-        return std::nullopt;
-    std::sort(names.begin(), names.end(), lessByName);
-    return names;
+    return sortedNames("SELECT name FROM keys WHERE parent = ?", key);
 }
 
 std::optional<QStringList> RegistryDatabase::valueNames(KeyId key)
 {
-    Statement query(*this, "SELECT name FROM vals WHERE key = ?");
+    return sortedNames("SELECT name FROM vals WHERE key = ?", key);
+}
+
+// The names a one-column query gives for `key`, in the store's name order.
+std::optional<QStringList> RegistryDatabase::sortedNames(const char *sql, KeyId key)
+{
+    Statement query(*this, sql);
     query.bind(key);
     QStringList names;
     while (query.next())

@@ -102,6 +102,7 @@ public:
     std::optional<QList<RegistryFileKey>> exportKeys(KeyId key, const QString &fullPath);
 
 private:
+    std::optional<QStringList> sortedNames(const char *sql, KeyId key);
     class Statement;
 
     RegistryDatabase(sqlite3 *db, const QString &file, const QStringList &rootNames);
