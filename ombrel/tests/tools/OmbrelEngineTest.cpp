@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
+#include "EngineRun.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -14,32 +16,9 @@
 
 namespace {
 
-struct EngineRun
-{
-    std::string out;
-    int status = -1;
-};
-
-// Runs a shell command; stderr is folded into the output.
-EngineRun run(const std::string &shell)
-{
-    EngineRun r;
-    const std::string command = shell + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), int(buffer.size()), pipe))
-        r.out += buffer.data();
-    const int raw = pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
-
-EngineRun engine(const std::string &args)
-{
-    return run(std::string(OMBREL_ENGINE) + " " + args);
-}
+using ombrel::test::engine;
+using ombrel::test::EngineRun;
+using ombrel::test::run;
 
 TEST(OmbrelEngine, moveFromTheOpening)
 {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 //
 // ombrel-engine's tables, solve and ladder commands, and the Master's options.
+#include "EngineRun.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,26 +18,9 @@
 
 namespace {
 
-struct EngineRun
-{
-    std::string out;
-    int status = -1;
-};
-
-EngineRun engine(const std::string &args)
-{
-    EngineRun r;
-    const std::string command = std::string(OMBREL_ENGINE) + " " + args + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), int(buffer.size()), pipe))
-        r.out += buffer.data();
-    const int raw = pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
+using ombrel::test::engine;
+using ombrel::test::EngineRun;
+using ombrel::test::run;
 
 class TablesCommand : public ::testing::Test
 {
