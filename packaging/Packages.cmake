@@ -79,6 +79,12 @@ function(ombrel_package_set name version components)
     include(CPack)
 endfunction()
 
+# Every package carries the library or a program linked with it, so a build
+# without the Qt part (the rules, the search and ombrel-engine alone) makes none.
+if(NOT OMBREL_WITH_QT)
+    return()
+endif()
+
 include(GNUInstallDirs)
 get_directory_property(lib_version DIRECTORY corvanel DEFINITION Corvanel_VERSION)
 get_directory_property(lib_soversion DIRECTORY corvanel DEFINITION CORVANEL_SOVERSION)
