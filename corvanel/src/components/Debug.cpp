@@ -3,6 +3,7 @@
 #include <corvanel/Debug.h>
 
 #include "Palette.h"
+#include "StorageLink.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,22 +63,19 @@ bool createLog(QFile &log)
 
 struct TDebugHelper::Private
 {
+    explicit Private(TDebugHelper *helper) : storage(helper) {}
+
     std::unique_ptr<QFile> logFile;
     quint32 startTicks = 0;
-    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    StorageLink storage;
     TActiveOnCreationKind activeOnCreation = aocFromRegistry;
     bool activeValue = false;
 };
 
-TDebugHelper::TDebugHelper(QObject *parent) : QObject(parent), d(new Private)
+TDebugHelper::TDebugHelper(QObject *parent) : QObject(parent), d(new Private(this))
 {
     d->startTicks = TickCount();
-    d->storage->SetOwnerComponent(this);
-    d->storage->SetKey(QStringLiteral("Software"));
-    // The holder's storage properties are its storage's.
-    connect(d->storage.get(), &TJStorage::KeyChanged, this, &TDebugHelper::StorageKeyChanged);
-    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
-            &TDebugHelper::StorageRootKeyChanged);
+    d->storage.setKey(QStringLiteral("Software"));
 }
 
 TDebugHelper::~TDebugHelper()
@@ -92,22 +90,22 @@ TJStorage *TDebugHelper::Storage() const
 
 QString TDebugHelper::StorageKey() const
 {
-    return d->storage->Key();
+    return d->storage.key();
 }
 
 void TDebugHelper::SetStorageKey(const QString &key)
 {
-    d->storage->SetKey(key);
+    d->storage.setKey(key);
 }
 
 TJStorage::TJStorageRootKey TDebugHelper::StorageRootKey() const
 {
-    return d->storage->RegistryRootKey();
+    return d->storage.rootKey();
 }
 
 void TDebugHelper::SetStorageRootKey(TJStorage::TJStorageRootKey root)
 {
-    d->storage->SetRegistryRootKey(root);
+    d->storage.setRootKey(root);
 }
 
 TDebugHelper::TActiveOnCreationKind TDebugHelper::ActiveOnCreation() const

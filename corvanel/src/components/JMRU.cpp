@@ -4,6 +4,7 @@
 
 #include "PaletteItem.h"
 
+#include "StorageLink.h"
 #include "StoredList.h"
 
 #include "Palette.h"
@@ -134,8 +135,10 @@ struct Entry
 
 struct TJMostRecentlyUsedList::Private
 {
+    explicit Private(TJMostRecentlyUsedList *list) : storage(list) {}
+
     QList<Entry> entries;
-    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    StorageLink storage;
     bool rootDisabled = false;
     bool numberAccelerators = true;
     bool autoSave = true;
@@ -154,15 +157,9 @@ struct TJMostRecentlyUsedList::Private
     TJMRUSelectEvent onSelect;
 };
 
-TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent) : QObject(parent), d(new Private)
-{
-    d->storage->SetOwnerComponent(this);
-    // The holder's storage properties are its storage's.
-    connect(d->storage.get(), &TJStorage::KeyChanged, this,
-            &TJMostRecentlyUsedList::StorageKeyChanged);
-    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
-            &TJMostRecentlyUsedList::StorageRootKeyChanged);
-}
+TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent)
+    : QObject(parent), d(new Private(this))
+{}
 
 TJMostRecentlyUsedList::~TJMostRecentlyUsedList()
 {
@@ -205,22 +202,22 @@ TJStorage *TJMostRecentlyUsedList::Storage() const
 
 QString TJMostRecentlyUsedList::StorageKey() const
 {
-    return d->storage->Key();
+    return d->storage.key();
 }
 
 void TJMostRecentlyUsedList::SetStorageKey(const QString &key)
 {
-    d->storage->SetKey(key);
+    d->storage.setKey(key);
 }
 
 TJStorage::TJStorageRootKey TJMostRecentlyUsedList::StorageRootKey() const
 {
-    return d->storage->RegistryRootKey();
+    return d->storage.rootKey();
 }
 
 void TJMostRecentlyUsedList::SetStorageRootKey(TJStorage::TJStorageRootKey root)
 {
-    d->storage->SetRegistryRootKey(root);
+    d->storage.setRootKey(root);
 }
 
 bool TJMostRecentlyUsedList::AutoSave() const
