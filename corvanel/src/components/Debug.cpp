@@ -4,6 +4,7 @@
 
 #include "Palette.h"
 #include "StorageLink.h"
+#include "StorageScope.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -176,16 +177,15 @@ bool TDebugHelper::GetActive()
 {
     if (isDesigning() || d->activeOnCreation != aocFromRegistry)
         return d->activeValue;
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
+    StorageScope scope(*d->storage);
+    scope.open();
+    // Before the scope closes the storage.
     const auto writeBack = qScopeGuard([&] {
         try {
             d->storage->WriteBool(kDebugValue, d->activeValue);
         } catch (...) {
             // The storage is open here; nothing is expected to throw.
         }
-        if (!wasOpen)
-            d->storage->Close();
     });
     d->activeValue = d->storage->ReadBool(kDebugValue, false);
     return d->activeValue;
@@ -199,12 +199,8 @@ void TDebugHelper::SetActive(bool active)
         d->activeValue = active;
         return;
     }
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    StorageScope scope(*d->storage);
+    scope.open();
     d->storage->WriteBool(kDebugValue, active);
 }
 

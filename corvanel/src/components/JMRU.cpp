@@ -5,6 +5,7 @@
 #include "PaletteItem.h"
 
 #include "StorageLink.h"
+#include "StorageScope.h"
 #include "StoredList.h"
 
 #include "Palette.h"
@@ -461,15 +462,11 @@ void TJMostRecentlyUsedList::CopyItems(QStringList &destination) const
 
 void TJMostRecentlyUsedList::Load()
 {
-    const bool wasOpen = d->storage->IsOpen();
+    StorageScope scope(*d->storage);
     Clear();
     if (d->storage->Key().isEmpty())
         return;
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    scope.open();
     const QStringList stored = StoredList::Read(*d->storage);
     // From the last index down, so that Add() puts "0" on top again.
     for (auto s = stored.crbegin(); s != stored.crend(); ++s)
@@ -481,12 +478,8 @@ void TJMostRecentlyUsedList::Save()
 {
     if (d->storage->Key().isEmpty())
         return;
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    StorageScope scope(*d->storage);
+    scope.open();
     QStringList texts;
     for (const auto &entry : d->entries)
         texts << entry.text;
