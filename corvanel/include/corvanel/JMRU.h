@@ -281,10 +281,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TJMostRecentlyUsedList.
-namespace JMRU {
-/// Puts TJMostRecentlyUsedList on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace JMRU
-
 } // namespace corvanel

@@ -79,10 +79,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TMRUCombo.
-namespace MRUCombo {
-/// Puts TMRUCombo on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace MRUCombo
-
 } // namespace corvanel

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Debug.h>
 
-#include "Palette.h"
 #include "StorageLink.h"
 #include "StorageScope.h"
 
@@ -231,22 +230,5 @@ QString TDebugHelper::LogFileName() const
 {
     return LogFileNameFor(QCoreApplication::applicationFilePath());
 }
-
-namespace Debug {
-
-void Register()
-{
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TDebugHelper");
-    entry.includeFile = QStringLiteral("corvanel/Debug.h");
-    entry.toolTip = QStringLiteral("Debug log");
-    entry.whatsThis =
-        QStringLiteral("Writes time-stamped messages to the program's log while tracing is on.");
-    entry.createObject = &createDesigning<TDebugHelper, QObject>;
-    Palette::add(std::move(entry));
-}
-
-} // namespace Debug
 
 } // namespace corvanel

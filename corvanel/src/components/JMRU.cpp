@@ -2,13 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/JMRU.h>
 
-#include "PaletteItem.h"
-
 #include "StorageLink.h"
 #include "StorageScope.h"
 #include "StoredList.h"
 
-#include "Palette.h"
 #include <corvanel/Exception.h>
 
 #include <QCoreApplication>
@@ -717,20 +714,5 @@ void TJMostRecentlyUsedList::sortEntries()
         return compareText(a.text, b.text) < 0;
     });
 }
-
-namespace JMRU {
-
-void Register()
-{
-    addToPalette<TJMostRecentlyUsedList>(
-        {.page = "Corvanel",
-         .className = "corvanel::TJMostRecentlyUsedList",
-         .includeFile = "corvanel/JMRU.h",
-         .toolTip = "Most-recently-used list",
-         .whatsThis =
-             "Keeps recently used names in the registry and shows them as numbered menu items."});
-}
-
-} // namespace JMRU
 
 } // namespace corvanel

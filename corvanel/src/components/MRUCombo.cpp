@@ -2,12 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/MRUCombo.h>
 
-#include "PaletteItem.h"
-
 #include "StorageLink.h"
 #include "StoredList.h"
 
-#include "Palette.h"
 #include <corvanel/Exception.h>
 
 #include <QScopeGuard>
@@ -112,19 +109,5 @@ void TMRUCombo::UpdateList()
     const auto close = qScopeGuard([&] { d->storage->Close(); });
     StoredList::Write(*d->storage, saved);
 }
-
-namespace MRUCombo {
-
-void Register()
-{
-    addToPalette<TMRUCombo>(
-        {.page = "Corvanel",
-         .className = "corvanel::TMRUCombo",
-         .includeFile = "corvanel/MRUCombo.h",
-         .toolTip = "Combo box that remembers its entries",
-         .whatsThis = "An editable combo box whose list is kept in the registry."});
-}
-
-} // namespace MRUCombo
 
 } // namespace corvanel

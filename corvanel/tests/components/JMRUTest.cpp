@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include "RegistryFormat.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
@@ -453,21 +452,6 @@ TEST_F(MRUList, rendersAScreenshot)
         EXPECT_TRUE(fileMenu.grab().save(out + "/mru-menu.png"));
     }
     fileMenu.hide();
-}
-
-TEST(MRURegister, putsTheListOnTheCorvanelPage)
-{
-    corvanel::Palette::clear();
-    corvanel::JMRU::Register();
-    const corvanel::PaletteEntry *entry =
-        corvanel::Palette::find("corvanel::TJMostRecentlyUsedList");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel");
-    QObject parent;
-    auto *made = qobject_cast<MRU *>(entry->createObject(&parent));
-    ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(made->isDesigning());
-    corvanel::Palette::clear();
 }
 
 } // namespace
