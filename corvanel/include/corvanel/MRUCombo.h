@@ -58,7 +58,9 @@ public:
     /// Throws corvanel::Exception when Storage's Key is blank (after adding
     /// the text to the list).
     ///
-    /// A key that cannot be opened or written is not reported.
+    /// A key that cannot be opened or written is not reported; the list saved
+    /// before then stays whole (the items and "Count" are written in one
+    /// transaction of the store).
     void UpdateList();
 
 signals:
