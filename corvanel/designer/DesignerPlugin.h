@@ -18,10 +18,10 @@ class DesignerDefaults;
 // named after its page. The non-visual components have no place on a
 // Designer form and are left out.
 //
-// The plugin fills the palette itself by running every unit's Register(), so
-// the list follows whatever the units register. QUiLoader finds the plugin
-// too: a program that loads forms at run time gets the same widgets, in
-// running state, since only Designer hands the plugin its core.
+// The plugin fills the palette itself by running every unit's Register()
+// (UnitRegistrations.h), so the list follows whatever the units register. QUiLoader finds the
+// plugin too: a program that loads forms at run time gets the same widgets, in running state, since
+// only Designer hands the plugin its core.
 class DesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface
 {
     Q_OBJECT
@@ -38,9 +38,6 @@ public:
     // Designer: starts keeping the properties Designer writes to the
     // declared defaults.
     void attach(QDesignerFormEditorInterface *core);
-
-    // Runs the Register() of every unit of the library.
-    static void registerUnits();
 
 private:
     QList<QDesignerCustomWidgetInterface *> m_widgets;

@@ -134,10 +134,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TAnimatedLabel.
-namespace AnimatedLabel {
-/// Puts TAnimatedLabel on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace AnimatedLabel
-
 } // namespace corvanel

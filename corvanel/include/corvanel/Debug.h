@@ -138,10 +138,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The registration of the debug unit.
-namespace Debug {
-/// Puts TDebugHelper on the "Corvanel" page of the component palette.
-CORVANEL_EXPORT void Register();
-} // namespace Debug
-
 } // namespace corvanel

@@ -298,10 +298,4 @@ private:
 using TFancyButtonState = TFancyButton::TFancyButtonState;
 using enum TFancyButton::TFancyButtonState;
 
-/// The Designer palette registration of TFancyButton.
-namespace FancyButton {
-/// Puts TFancyButton on the designer palette, page "Corvanel 2".
-CORVANEL_EXPORT void Register();
-} // namespace FancyButton
-
 } // namespace corvanel

@@ -221,9 +221,10 @@ public:
     /// empty values are skipped). Without a #StorageKey, or with a key that
     /// cannot be opened, the list is just emptied.
     void Load();
-    /// Writes the entries to #Storage ("Count", then "0", "1", ...). Without a
-    /// #StorageKey nothing is written. A key that cannot be opened or written
-    /// is not reported: the entries then stay unsaved.
+    /// Writes the entries to #Storage ("Count", "0", "1", ...), all in one
+    /// transaction of the store. Without a #StorageKey nothing is written. A
+    /// key that cannot be opened or written is not reported: the entries then
+    /// stay unsaved, and the list saved before stays whole.
     void Save();
     /// Loads the list when #AutoSave is set and brings the menu up to date; run
     /// by Loaded().
@@ -280,11 +281,5 @@ private:
 
     std::unique_ptr<Private> d;
 };
-
-/// The Designer palette registration of TJMostRecentlyUsedList.
-namespace JMRU {
-/// Puts TJMostRecentlyUsedList on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace JMRU
 
 } // namespace corvanel

@@ -179,12 +179,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The registration of the storage unit.
-namespace Jstore {
-/// Does nothing: TJStorage is edited as part of its holder and has no palette
-/// entry of its own; Register() exists so that every unit can be registered
-/// alike.
-CORVANEL_EXPORT void Register();
-} // namespace Jstore
-
 } // namespace corvanel

@@ -58,7 +58,9 @@ public:
     /// Throws corvanel::Exception when Storage's Key is blank (after adding
     /// the text to the list).
     ///
-    /// A key that cannot be opened or written is not reported.
+    /// A key that cannot be opened or written is not reported; the list saved
+    /// before then stays whole (the items and "Count" are written in one
+    /// transaction of the store).
     void UpdateList();
 
 signals:
@@ -78,11 +80,5 @@ private:
     struct Private;
     std::unique_ptr<Private> d;
 };
-
-/// The Designer palette registration of TMRUCombo.
-namespace MRUCombo {
-/// Puts TMRUCombo on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace MRUCombo
 
 } // namespace corvanel

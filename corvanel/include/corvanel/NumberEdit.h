@@ -82,10 +82,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TNumberEdit.
-namespace NumberEdit {
-/// Puts TNumberEdit on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace NumberEdit
-
 } // namespace corvanel

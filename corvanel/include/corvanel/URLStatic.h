@@ -86,10 +86,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TURLStatic.
-namespace URLStatic {
-/// Puts TURLStatic on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace URLStatic
-
 } // namespace corvanel

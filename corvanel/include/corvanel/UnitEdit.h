@@ -115,10 +115,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TUnitEdit.
-namespace UnitEdit {
-/// Puts TUnitEdit on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace UnitEdit
-
 } // namespace corvanel

@@ -76,10 +76,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of TVersionLabel.
-namespace Version {
-/// Puts TVersionLabel on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace Version
-
 } // namespace corvanel

@@ -204,10 +204,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-/// The Designer palette registration of the undo buffers.
-namespace undo {
-/// Puts JAction, TUndoSingleBuffer and TUndoMultiBuffer on the designer palette.
-CORVANEL_EXPORT void Register();
-} // namespace undo
-
 } // namespace corvanel

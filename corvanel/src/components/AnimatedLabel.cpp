@@ -3,9 +3,6 @@
 #include <corvanel/AnimatedLabel.h>
 
 #include "AccelLabel.h"
-#include "PaletteItem.h"
-
-#include "Palette.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -280,20 +277,5 @@ QColor TAnimatedLabel::fadeColor() const
     }
     return toQColor(mixed, palette());
 }
-
-namespace AnimatedLabel {
-
-void Register()
-{
-    addToPalette<TAnimatedLabel>({.page = "Corvanel 2",
-                                  .className = "corvanel::TAnimatedLabel",
-                                  .includeFile = "corvanel/AnimatedLabel.h",
-                                  .toolTip = "Animated label",
-                                  .whatsThis =
-                                      "A label whose caption flashes, flies across or fades in "
-                                      "and out, driven by its own timer."});
-}
-
-} // namespace AnimatedLabel
 
 } // namespace corvanel

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/Debug.h>
 
-#include "Palette.h"
+#include "StorageLink.h"
+#include "StorageScope.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,22 +63,19 @@ bool createLog(QFile &log)
 
 struct TDebugHelper::Private
 {
+    explicit Private(TDebugHelper *helper) : storage(helper) {}
+
     std::unique_ptr<QFile> logFile;
     quint32 startTicks = 0;
-    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    StorageLink storage;
     TActiveOnCreationKind activeOnCreation = aocFromRegistry;
     bool activeValue = false;
 };
 
-TDebugHelper::TDebugHelper(QObject *parent) : QObject(parent), d(new Private)
+TDebugHelper::TDebugHelper(QObject *parent) : QObject(parent), d(new Private(this))
 {
     d->startTicks = TickCount();
-    d->storage->SetOwnerComponent(this);
-    d->storage->SetKey(QStringLiteral("Software"));
-    // The holder's storage properties are its storage's.
-    connect(d->storage.get(), &TJStorage::KeyChanged, this, &TDebugHelper::StorageKeyChanged);
-    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
-            &TDebugHelper::StorageRootKeyChanged);
+    d->storage.setKey(QStringLiteral("Software"));
 }
 
 TDebugHelper::~TDebugHelper()
@@ -92,22 +90,22 @@ TJStorage *TDebugHelper::Storage() const
 
 QString TDebugHelper::StorageKey() const
 {
-    return d->storage->Key();
+    return d->storage.key();
 }
 
 void TDebugHelper::SetStorageKey(const QString &key)
 {
-    d->storage->SetKey(key);
+    d->storage.setKey(key);
 }
 
 TJStorage::TJStorageRootKey TDebugHelper::StorageRootKey() const
 {
-    return d->storage->RegistryRootKey();
+    return d->storage.rootKey();
 }
 
 void TDebugHelper::SetStorageRootKey(TJStorage::TJStorageRootKey root)
 {
-    d->storage->SetRegistryRootKey(root);
+    d->storage.setRootKey(root);
 }
 
 TDebugHelper::TActiveOnCreationKind TDebugHelper::ActiveOnCreation() const
@@ -178,16 +176,15 @@ bool TDebugHelper::GetActive()
 {
     if (isDesigning() || d->activeOnCreation != aocFromRegistry)
         return d->activeValue;
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
+    StorageScope scope(*d->storage);
+    scope.open();
+    // Before the scope closes the storage.
     const auto writeBack = qScopeGuard([&] {
         try {
             d->storage->WriteBool(kDebugValue, d->activeValue);
         } catch (...) {
             // The storage is open here; nothing is expected to throw.
         }
-        if (!wasOpen)
-            d->storage->Close();
     });
     d->activeValue = d->storage->ReadBool(kDebugValue, false);
     return d->activeValue;
@@ -201,12 +198,8 @@ void TDebugHelper::SetActive(bool active)
         d->activeValue = active;
         return;
     }
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    StorageScope scope(*d->storage);
+    scope.open();
     d->storage->WriteBool(kDebugValue, active);
 }
 
@@ -237,22 +230,5 @@ QString TDebugHelper::LogFileName() const
 {
     return LogFileNameFor(QCoreApplication::applicationFilePath());
 }
-
-namespace Debug {
-
-void Register()
-{
-    PaletteEntry entry;
-    entry.page = QStringLiteral("Corvanel");
-    entry.className = QStringLiteral("corvanel::TDebugHelper");
-    entry.includeFile = QStringLiteral("corvanel/Debug.h");
-    entry.toolTip = QStringLiteral("Debug log");
-    entry.whatsThis =
-        QStringLiteral("Writes time-stamped messages to the program's log while tracing is on.");
-    entry.createObject = &createDesigning<TDebugHelper, QObject>;
-    Palette::add(std::move(entry));
-}
-
-} // namespace Debug
 
 } // namespace corvanel

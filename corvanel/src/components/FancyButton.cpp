@@ -2,10 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/FancyButton.h>
 
-#include "PaletteItem.h"
-
 #include "FancyButtonAccessible.h"
-#include "Palette.h"
 #include <corvanel/ButtonGlyph.h>
 
 #include <QAccessible>
@@ -793,20 +790,5 @@ void TFancyButton::EnabledChanged()
     }
     update();
 }
-
-namespace FancyButton {
-
-void Register()
-{
-    addToPalette<TFancyButton>(
-        {.page = "Corvanel 2",
-         .className = "corvanel::TFancyButton",
-         .includeFile = "corvanel/FancyButton.h",
-         .toolTip = "Glyph button with hot tracking and groups",
-         .whatsThis = "A push button drawn from a bitmap of up to five looks, with an optional "
-                      "caption, hot tracking, button groups and a dialog result."});
-}
-
-} // namespace FancyButton
 
 } // namespace corvanel

@@ -2,11 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/JMRU.h>
 
-#include "PaletteItem.h"
-
+#include "StorageLink.h"
+#include "StorageScope.h"
 #include "StoredList.h"
 
-#include "Palette.h"
 #include <corvanel/Exception.h>
 
 #include <QCoreApplication>
@@ -134,8 +133,10 @@ struct Entry
 
 struct TJMostRecentlyUsedList::Private
 {
+    explicit Private(TJMostRecentlyUsedList *list) : storage(list) {}
+
     QList<Entry> entries;
-    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    StorageLink storage;
     bool rootDisabled = false;
     bool numberAccelerators = true;
     bool autoSave = true;
@@ -154,15 +155,9 @@ struct TJMostRecentlyUsedList::Private
     TJMRUSelectEvent onSelect;
 };
 
-TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent) : QObject(parent), d(new Private)
-{
-    d->storage->SetOwnerComponent(this);
-    // The holder's storage properties are its storage's.
-    connect(d->storage.get(), &TJStorage::KeyChanged, this,
-            &TJMostRecentlyUsedList::StorageKeyChanged);
-    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
-            &TJMostRecentlyUsedList::StorageRootKeyChanged);
-}
+TJMostRecentlyUsedList::TJMostRecentlyUsedList(QObject *parent)
+    : QObject(parent), d(new Private(this))
+{}
 
 TJMostRecentlyUsedList::~TJMostRecentlyUsedList()
 {
@@ -205,22 +200,22 @@ TJStorage *TJMostRecentlyUsedList::Storage() const
 
 QString TJMostRecentlyUsedList::StorageKey() const
 {
-    return d->storage->Key();
+    return d->storage.key();
 }
 
 void TJMostRecentlyUsedList::SetStorageKey(const QString &key)
 {
-    d->storage->SetKey(key);
+    d->storage.setKey(key);
 }
 
 TJStorage::TJStorageRootKey TJMostRecentlyUsedList::StorageRootKey() const
 {
-    return d->storage->RegistryRootKey();
+    return d->storage.rootKey();
 }
 
 void TJMostRecentlyUsedList::SetStorageRootKey(TJStorage::TJStorageRootKey root)
 {
-    d->storage->SetRegistryRootKey(root);
+    d->storage.setRootKey(root);
 }
 
 bool TJMostRecentlyUsedList::AutoSave() const
@@ -464,15 +459,11 @@ void TJMostRecentlyUsedList::CopyItems(QStringList &destination) const
 
 void TJMostRecentlyUsedList::Load()
 {
-    const bool wasOpen = d->storage->IsOpen();
+    StorageScope scope(*d->storage);
     Clear();
     if (d->storage->Key().isEmpty())
         return;
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    scope.open();
     const QStringList stored = StoredList::Read(*d->storage);
     // From the last index down, so that Add() puts "0" on top again.
     for (auto s = stored.crbegin(); s != stored.crend(); ++s)
@@ -484,12 +475,8 @@ void TJMostRecentlyUsedList::Save()
 {
     if (d->storage->Key().isEmpty())
         return;
-    const bool wasOpen = d->storage->IsOpen();
-    d->storage->Open();
-    const auto close = qScopeGuard([&] {
-        if (!wasOpen)
-            d->storage->Close();
-    });
+    StorageScope scope(*d->storage);
+    scope.open();
     QStringList texts;
     for (const auto &entry : d->entries)
         texts << entry.text;
@@ -727,20 +714,5 @@ void TJMostRecentlyUsedList::sortEntries()
         return compareText(a.text, b.text) < 0;
     });
 }
-
-namespace JMRU {
-
-void Register()
-{
-    addToPalette<TJMostRecentlyUsedList>(
-        {.page = "Corvanel",
-         .className = "corvanel::TJMostRecentlyUsedList",
-         .includeFile = "corvanel/JMRU.h",
-         .toolTip = "Most-recently-used list",
-         .whatsThis =
-             "Keeps recently used names in the registry and shows them as numbered menu items."});
-}
-
-} // namespace JMRU
 
 } // namespace corvanel

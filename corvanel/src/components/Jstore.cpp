@@ -273,10 +273,4 @@ void TJStorage::Assign(const QObject *source)
         Open();
 }
 
-namespace Jstore {
-
-void Register() {}
-
-} // namespace Jstore
-
 } // namespace corvanel

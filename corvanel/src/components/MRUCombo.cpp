@@ -2,11 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/MRUCombo.h>
 
-#include "PaletteItem.h"
-
+#include "StorageLink.h"
 #include "StoredList.h"
 
-#include "Palette.h"
 #include <corvanel/Exception.h>
 
 #include <QScopeGuard>
@@ -22,18 +20,14 @@ constexpr int kSavedItems = 10;
 
 struct TMRUCombo::Private
 {
-    std::unique_ptr<TJStorage> storage = std::make_unique<TJStorage>();
+    explicit Private(TMRUCombo *combo) : storage(combo) {}
+
+    StorageLink storage;
     bool showLatest = false;
 };
 
-TMRUCombo::TMRUCombo(QWidget *parent) : QComboBox(parent), d(new Private)
+TMRUCombo::TMRUCombo(QWidget *parent) : QComboBox(parent), d(new Private(this))
 {
-    d->storage->SetOwnerComponent(this);
-    // The holder's storage properties are its storage's.
-    connect(d->storage.get(), &TJStorage::KeyChanged, this, &TMRUCombo::StorageKeyChanged);
-    connect(d->storage.get(), &TJStorage::RegistryRootKeyChanged, this,
-            &TMRUCombo::StorageRootKeyChanged);
-
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
 }
@@ -47,22 +41,22 @@ TJStorage *TMRUCombo::Storage() const
 
 QString TMRUCombo::StorageKey() const
 {
-    return d->storage->Key();
+    return d->storage.key();
 }
 
 void TMRUCombo::SetStorageKey(const QString &key)
 {
-    d->storage->SetKey(key);
+    d->storage.setKey(key);
 }
 
 TJStorage::TJStorageRootKey TMRUCombo::StorageRootKey() const
 {
-    return d->storage->RegistryRootKey();
+    return d->storage.rootKey();
 }
 
 void TMRUCombo::SetStorageRootKey(TJStorage::TJStorageRootKey root)
 {
-    d->storage->SetRegistryRootKey(root);
+    d->storage.setRootKey(root);
 }
 
 bool TMRUCombo::ShowLatest() const
@@ -115,19 +109,5 @@ void TMRUCombo::UpdateList()
     const auto close = qScopeGuard([&] { d->storage->Close(); });
     StoredList::Write(*d->storage, saved);
 }
-
-namespace MRUCombo {
-
-void Register()
-{
-    addToPalette<TMRUCombo>(
-        {.page = "Corvanel",
-         .className = "corvanel::TMRUCombo",
-         .includeFile = "corvanel/MRUCombo.h",
-         .toolTip = "Combo box that remembers its entries",
-         .whatsThis = "An editable combo box whose list is kept in the registry."});
-}
-
-} // namespace MRUCombo
 
 } // namespace corvanel

@@ -2,10 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/NumberEdit.h>
 
-#include "PaletteItem.h"
-
-#include "Palette.h"
-
 #include <QLocale>
 
 #include <bit>
@@ -178,18 +174,5 @@ void TNumberEdit::SetValue(float value)
     shown.replace(QLatin1Char('.'), decimalSeparator());
     setText(shown);
 }
-
-namespace NumberEdit {
-
-void Register()
-{
-    addToPalette<TNumberEdit>({.page = "Corvanel 2",
-                               .className = "corvanel::TNumberEdit",
-                               .includeFile = "corvanel/NumberEdit.h",
-                               .toolTip = "Number edit",
-                               .whatsThis = "A right-aligned edit for a floating-point number."});
-}
-
-} // namespace NumberEdit
 
 } // namespace corvanel

@@ -3,6 +3,7 @@
 #include "StoredList.h"
 
 #include <corvanel/Jstore.h>
+#include <corvanel/TRegistry.h>
 
 #include <algorithm>
 
@@ -25,11 +26,28 @@ QStringList Read(TJStorage &storage)
     return entries;
 }
 
-void Write(TJStorage &storage, const QStringList &entries)
+bool Write(TJStorage &storage, const QStringList &entries)
 {
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        storage.WriteString(QString::number(i), entries[i]);
-    storage.WriteInteger(QStringLiteral("Count"), qint32(entries.size()));
+    TJWin32Registry *connection = storage.Connection();
+    TRegistry *registry = connection ? connection->RegistryObject() : nullptr;
+    if (!registry) {
+        // Only a closed storage has no registry: its write throws.
+        storage.WriteInteger(QStringLiteral("Count"), qint32(entries.size()));
+        return false;
+    }
+    // A key that could not be opened refuses the transaction as it would
+    // refuse every write.
+    if (!registry->BeginTransaction())
+        return false;
+    bool written = true;
+    for (qsizetype i = 0; written && i < entries.size(); ++i)
+        written = connection->WriteString(QString::number(i), entries[i]);
+    written = written && connection->WriteInteger(QStringLiteral("Count"), qint32(entries.size()));
+    if (!written) {
+        registry->RollbackTransaction();
+        return false;
+    }
+    return registry->CommitTransaction();
 }
 
 } // namespace corvanel::StoredList

@@ -16,9 +16,11 @@ namespace StoredList {
 // damaged "Count" is capped so that reading stays bounded.
 QStringList Read(TJStorage &storage);
 
-// Writes the entries, then their "Count", so that a count never names an
-// entry that was not written.
-void Write(TJStorage &storage, const QStringList &entries);
+// Writes the entries and their "Count" in one transaction of the store: all
+// of them are kept, or none, and the old list stays as it was. False when the
+// store refused (or the key could not be opened). Throws "JStorage not Open"
+// on a closed storage, as its writes do.
+bool Write(TJStorage &storage, const QStringList &entries);
 
 } // namespace StoredList
 

@@ -3,9 +3,6 @@
 #include <corvanel/URLStatic.h>
 
 #include "AccelLabel.h"
-#include "PaletteItem.h"
-
-#include "Palette.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -172,20 +169,5 @@ void TURLStatic::PaintFocusMark()
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
-
-namespace URLStatic {
-
-void Register()
-{
-    addToPalette<TURLStatic>(
-        {.page = "Corvanel 2",
-         .className = "corvanel::TURLStatic",
-         .includeFile = "corvanel/URLStatic.h",
-         .toolTip = "Hyperlink label",
-         .whatsThis = "A label that opens its URL in the browser when pressed.",
-         .designCaption = "URLStatic"});
-}
-
-} // namespace URLStatic
 
 } // namespace corvanel

@@ -2,9 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/UnitEdit.h>
 
-#include "PaletteItem.h"
-
-#include "Palette.h"
 #include <corvanel/NumberEdit.h>
 
 #include <QEvent>
@@ -223,18 +220,5 @@ void TUnitEdit::applyEditColor()
     numberPalette.setColor(QPalette::Base, color);
     d->numberPart->setPalette(numberPalette);
 }
-
-namespace UnitEdit {
-
-void Register()
-{
-    addToPalette<TUnitEdit>({.page = "Corvanel 2",
-                             .className = "corvanel::TUnitEdit",
-                             .includeFile = "corvanel/UnitEdit.h",
-                             .toolTip = "Unit edit",
-                             .whatsThis = "A number edit with a unit caption on its right."});
-}
-
-} // namespace UnitEdit
 
 } // namespace corvanel

@@ -3,9 +3,7 @@
 #include <corvanel/Version.h>
 
 #include "AccelLabel.h"
-#include "PaletteItem.h"
 
-#include "Palette.h"
 #include <corvanel/VersionInfo.h>
 
 #include <QCoreApplication>
@@ -130,19 +128,5 @@ void TVersionLabel::paintEvent(QPaintEvent *event)
     if (!AccelLabel::Paint(*this, d->showAccelChar))
         QLabel::paintEvent(event);
 }
-
-namespace Version {
-
-void Register()
-{
-    addToPalette<TVersionLabel>({.page = "Corvanel 2",
-                                 .className = "corvanel::TVersionLabel",
-                                 .includeFile = "corvanel/Version.h",
-                                 .toolTip = "Version label",
-                                 .whatsThis = "Shows \"Version \" and the program's file version.",
-                                 .designCaption = "Version"});
-}
-
-} // namespace Version
 
 } // namespace corvanel

@@ -2,9 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include <corvanel/undo.h>
 
-#include "PaletteItem.h"
-
-#include "Palette.h"
 #include <corvanel/Exception.h>
 
 #include <QCoreApplication>
@@ -271,25 +268,5 @@ void TUndoMultiBuffer::Flush()
 {
     d->stack.Clear();
 }
-
-namespace undo {
-
-void Register()
-{
-    addToPalette<JAction>({.page = "Corvanel",
-                           .className = "corvanel::JAction",
-                           .includeFile = "corvanel/undo.h",
-                           .toolTip = "Undoable action"});
-    addToPalette<TUndoSingleBuffer>({.page = "Corvanel",
-                                     .className = "corvanel::TUndoSingleBuffer",
-                                     .includeFile = "corvanel/undo.h",
-                                     .toolTip = "Undo buffer for one step (undo and redo)"});
-    addToPalette<TUndoMultiBuffer>({.page = "Corvanel",
-                                    .className = "corvanel::TUndoMultiBuffer",
-                                    .includeFile = "corvanel/undo.h",
-                                    .toolTip = "Undo buffer for many steps"});
-}
-
-} // namespace undo
 
 } // namespace corvanel

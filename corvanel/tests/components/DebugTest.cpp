@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include <corvanel/Debug.h>
 #include <corvanel/Exception.h>
 
@@ -291,20 +290,6 @@ TEST_F(DebugProgram, aReadOnlyFolderLosesTheLogButNotTheMessages)
     EXPECT_FALSE(QFileInfo(log).isFile());
     EXPECT_TRUE(err.contains("corvanel.debug: hello"));
     QFile::setPermissions(state, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-TEST(DebugRegister, putsTheHelperOnTheCorvanelPage)
-{
-    corvanel::Palette::clear();
-    corvanel::Debug::Register();
-    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TDebugHelper");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel");
-    QObject parent;
-    auto *made = qobject_cast<TDebugHelper *>(entry->createObject(&parent));
-    ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(made->isDesigning());
-    corvanel::Palette::clear();
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ButtonTestArt.h"
-#include "Palette.h"
 #include <corvanel/ButtonGlyph.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/FancyButton.h>
@@ -161,18 +160,6 @@ TEST_F(FancyButtonTest, loadingTheFormBuildsTheStoredStatesImage)
     EXPECT_EQ(loadComponents(&form), 1);
     ASSERT_NE(b->Glyph().List(), nullptr);
     EXPECT_EQ(b->Glyph().List()->ImageCount(), 1);
-}
-
-TEST_F(FancyButtonTest, registersOnTheSecondCorvanelPage)
-{
-    Palette::clear();
-    FancyButton::Register();
-    const PaletteEntry *entry = Palette::find("corvanel::TFancyButton");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel 2");
-    std::unique_ptr<QWidget> widget(entry->createWidget(nullptr));
-    EXPECT_NE(qobject_cast<TFancyButton *>(widget.get()), nullptr);
-    Palette::clear();
 }
 
 // --- painting ---

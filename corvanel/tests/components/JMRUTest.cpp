@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include "RegistryFormat.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
@@ -14,6 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sqlite3.h>
 
 using corvanel::Exception;
 using MRU = corvanel::TJMostRecentlyUsedList;
@@ -36,6 +36,21 @@ QStringList texts(const QList<QAction *> &actions)
     for (QAction *a : actions)
         out << (a->isSeparator() ? QStringLiteral("|sep|") : a->text());
     return out;
+}
+
+// Makes the store refuse every write of the value `name` (here "2"), as a
+// full disk would refuse a write half-way through a save.
+void refuseWritesOf(const QString &databaseFile)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(databaseFile).constData(), &db), SQLITE_OK);
+    // Names are stored as UTF-16 code units: "2" is x'3200'.
+    const int rc = sqlite3_exec(db,
+                                "CREATE TRIGGER refuse_2 BEFORE INSERT ON vals "
+                                "WHEN NEW.name = x'3200' BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                                nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK);
 }
 
 class MRUList : public ::testing::Test
@@ -275,6 +290,26 @@ TEST_F(MRUList, savesCountAndEntriesAndLoadsThemInTheSameOrder)
     EXPECT_EQ(back, QStringList({"C:\\c", "C:\\b"}));
 }
 
+TEST_F(MRUList, aSaveRefusedHalfWayKeepsTheListSavedBefore)
+{
+    list->SetStorageKey("Software\\Test\\MRU");
+    for (const char *s : {"a", "b"})
+        list->Add(s);
+    list->Save();
+    refuseWritesOf(store.file());
+    list->Add("c");
+    list->Save(); // "0" and "1" go through, "2" is refused
+    EXPECT_FALSE(list->Storage()->IsOpen());
+
+    MRU loaded;
+    loaded.SetAutoSave(false);
+    loaded.SetStorageKey("Software\\Test\\MRU");
+    loaded.Load();
+    QStringList back;
+    loaded.CopyItems(back);
+    EXPECT_EQ(back, QStringList({"b", "a"}));
+}
+
 TEST_F(MRUList, loadsSkippingEmptyAndMistypedValues)
 {
     store.write("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test\\MRU]\n\"Count\"=dword:7fffffff\n"
@@ -453,21 +488,6 @@ TEST_F(MRUList, rendersAScreenshot)
         EXPECT_TRUE(fileMenu.grab().save(out + "/mru-menu.png"));
     }
     fileMenu.hide();
-}
-
-TEST(MRURegister, putsTheListOnTheCorvanelPage)
-{
-    corvanel::Palette::clear();
-    corvanel::JMRU::Register();
-    const corvanel::PaletteEntry *entry =
-        corvanel::Palette::find("corvanel::TJMostRecentlyUsedList");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel");
-    QObject parent;
-    auto *made = qobject_cast<MRU *>(entry->createObject(&parent));
-    ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(made->isDesigning());
-    corvanel::Palette::clear();
 }
 
 } // namespace

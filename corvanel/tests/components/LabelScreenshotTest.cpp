@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 //
-// Registration of the three controls, and a picture of them on a form for a
-// person to look at (saved next to the test executable, path printed).
-#include "Palette.h"
+// A picture of the three controls on a form for a person to look at (saved
+// next to the test executable, path printed).
 #include <corvanel/AnimatedLabel.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/NumberEdit.h>
@@ -20,33 +19,6 @@
 using namespace corvanel;
 
 namespace {
-
-template <typename T> void expectOnSecondPage(const char *className)
-{
-    const PaletteEntry *entry = Palette::find(QString::fromLatin1(className));
-    ASSERT_NE(entry, nullptr) << className;
-    EXPECT_EQ(entry->page, "Corvanel 2");
-    ASSERT_TRUE(entry->createWidget);
-    QWidget parent;
-    QWidget *widget = entry->createWidget(&parent);
-    auto *control = qobject_cast<T *>(widget);
-    ASSERT_NE(control, nullptr) << className;
-    EXPECT_EQ(control->parentWidget(), &parent);
-    EXPECT_TRUE(control->isDesigning());
-}
-
-TEST(LabelControls, registerPutsEachClassOnTheSecondPage)
-{
-    AnimatedLabel::Register();
-    NumberEdit::Register();
-    UnitEdit::Register();
-    UnitEdit::Register(); // registering twice keeps one entry
-    expectOnSecondPage<TAnimatedLabel>("corvanel::TAnimatedLabel");
-    expectOnSecondPage<TNumberEdit>("corvanel::TNumberEdit");
-    expectOnSecondPage<TUnitEdit>("corvanel::TUnitEdit");
-    EXPECT_EQ(Palette::entries().size(), 3u);
-    Palette::clear();
-}
 
 TAnimatedLabel *labelAt(QWidget *form, int y, const QString &text,
                         TAnimatedLabel::TAnimationType type, int tick)

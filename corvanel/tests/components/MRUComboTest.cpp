@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include "RegistryFormat.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Exception.h>
@@ -147,20 +146,6 @@ TEST_F(Combo, inTheDesignerItNeitherLoadsNorSaves)
     EXPECT_EQ(file.readAll(),
               "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Test\\Combo]\n\"Count\"=dword:00000001\n"
               "\"0\"=\"alpha\"\n");
-}
-
-TEST(ComboRegister, putsTheComboOnTheCorvanelPage)
-{
-    corvanel::Palette::clear();
-    corvanel::MRUCombo::Register();
-    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TMRUCombo");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel");
-    QWidget parent;
-    auto *made = qobject_cast<TMRUCombo *>(entry->createWidget(&parent));
-    ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(made->isDesigning());
-    corvanel::Palette::clear();
 }
 
 // Not a check: leaves a picture of the loaded box for a person to look at.

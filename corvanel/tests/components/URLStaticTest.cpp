@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/URLStatic.h>
 #include <corvanel/Version.h>
@@ -252,19 +251,6 @@ TEST_F(HyperlinkKeys, focusShowsAFrameInTheHighlightColour)
     EXPECT_EQ(topMiddle, QColor(255, 0, 128));
     before->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(highlighted().first, 0);
-}
-
-TEST(HyperlinkPalette, registersOnTheVisualPage)
-{
-    corvanel::Palette::clear();
-    corvanel::URLStatic::Register();
-    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TURLStatic");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel 2");
-    EXPECT_EQ(entry->includeFile, "corvanel/URLStatic.h");
-    QWidget parent;
-    EXPECT_NE(qobject_cast<TURLStatic *>(entry->createWidget(&parent)), nullptr);
-    corvanel::Palette::clear();
 }
 
 // Renders the pair as the About box will show them, for a look by eye

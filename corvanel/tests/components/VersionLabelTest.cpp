@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ElfImage.h"
-#include "Palette.h"
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/Version.h>
 
@@ -131,21 +130,6 @@ TEST(VersionLabel, loadedLabelTakesTheSizeOfItsCaptionUnlessALayoutSizesIt)
     EXPECT_EQ(left->geometry(), QRect(QPoint(10, 10), fitting));
     EXPECT_EQ(right->geometry(), QRect(QPoint(245 - fitting.width(), 40), fitting));
     EXPECT_EQ(managed->geometry(), QRect(5, 5, 45, 16));
-}
-
-TEST(VersionLabel, registersOnTheVisualPage)
-{
-    corvanel::Palette::clear();
-    corvanel::Version::Register();
-    const corvanel::PaletteEntry *entry = corvanel::Palette::find("corvanel::TVersionLabel");
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->page, "Corvanel 2");
-    EXPECT_EQ(entry->includeFile, "corvanel/Version.h");
-    QWidget parent;
-    auto *widget = qobject_cast<TVersionLabel *>(entry->createWidget(&parent));
-    ASSERT_NE(widget, nullptr);
-    EXPECT_TRUE(widget->isDesigning());
-    corvanel::Palette::clear();
 }
 
 } // namespace

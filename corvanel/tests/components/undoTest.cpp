@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "Palette.h"
 #include <corvanel/Exception.h>
 #include <corvanel/undo.h>
 
@@ -330,23 +329,6 @@ TEST_F(Undo, noSequenceLeaksOrDeletesTwice)
         failNext = giveNothing = false;
     }
     EXPECT_EQ(SetValue::alive, 1);
-}
-
-TEST(UndoRegister, putsTheThreeClassesOnTheCorvanelPage)
-{
-    Palette::clear();
-    undo::Register();
-    for (const char *name :
-         {"corvanel::JAction", "corvanel::TUndoSingleBuffer", "corvanel::TUndoMultiBuffer"}) {
-        const PaletteEntry *entry = Palette::find(name);
-        ASSERT_NE(entry, nullptr) << name;
-        EXPECT_EQ(entry->page, "Corvanel");
-        QObject parent;
-        auto *made = dynamic_cast<Component *>(entry->createObject(&parent));
-        ASSERT_NE(made, nullptr);
-        EXPECT_TRUE(made->isDesigning());
-    }
-    Palette::clear();
 }
 
 } // namespace

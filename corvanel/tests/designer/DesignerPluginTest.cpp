@@ -5,6 +5,7 @@
 // program builds, without its windows) loads the plugin from the build's
 // plugin folder, offers its widgets and writes forms with them.
 #include "Palette.h"
+#include "UnitRegistrations.h"
 #include <corvanel/Component.h>
 #include <corvanel/ComponentLoader.h>
 #include <corvanel/FancyButton.h>
@@ -219,7 +220,10 @@ TEST(DesignerPlugin, offersExactlyThePalettesWidgetsOnTheirPages)
         expected[name] = e.group;
     EXPECT_EQ(offered, expected);
 
-    // The same as what the units put on the palette as widgets.
+    // The same as what the units put on the palette as widgets. The plugin
+    // keeps its palette to itself; the test runs the same registrations.
+    Palette::clear();
+    registerAllUnits();
     std::map<QString, QString> registered;
     for (const PaletteEntry &entry : Palette::entries())
         if (entry.createWidget)

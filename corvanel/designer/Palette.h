@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #pragma once
 
-#include <corvanel/corvanel_export.h>
-
 #include <QString>
 #include <functional>
 #include <vector>
@@ -14,7 +12,7 @@ class QWidget;
 namespace corvanel {
 
 // One class offered on a form designer's palette.
-struct CORVANEL_EXPORT PaletteEntry
+struct PaletteEntry
 {
     QString page;        // "Corvanel" (non-visual) or "Corvanel 2" (visual controls)
     QString className;   // C++ class name, e.g. "corvanel::TFancyButton"
@@ -27,9 +25,10 @@ struct CORVANEL_EXPORT PaletteEntry
     std::function<QObject *(QObject *parent)> createObject;
 };
 
-// The palette registry the units' Register() procedures fill and a designer
-// plugin reads. The running program never registers anything.
-class CORVANEL_EXPORT Palette
+// The palette registry that the units' Register() fill (UnitRegistrations.h)
+// and the Designer plugin reads. It lives in the plugin: the running program
+// never registers anything, and the library does not carry it.
+class Palette
 {
 public:
     // Adds an entry, or replaces the entry of the same class name, so a unit's
