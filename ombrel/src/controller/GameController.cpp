@@ -7,6 +7,7 @@
 #include "rules/Sowing.h"
 
 #include <string>
+#include <utility>
 
 namespace ombrel {
 
@@ -235,7 +236,8 @@ void GameController::RedoActionExecute()
     StartMove(house);
 }
 
-bool GameController::LoadGame(const TBoard &board, int opponent, int computerSide, int round)
+bool GameController::LoadGame(const TBoard &board, int opponent, int computerSide, int round,
+                              MoveHistory history, bool gameOver)
 {
     if (IsBusy())
         return false;
@@ -245,12 +247,26 @@ bool GameController::LoadGame(const TBoard &board, int opponent, int computerSid
     m_board = board;
     SetOpponent(opponent);
     SetComputerSide(computerSide);
-    ClearHistory();
+    m_history = std::move(history);
+    m_history.ClearRedo();
+    SetUndoEnabled(!m_history.Empty());
     m_round = round < 1 ? 1 : round;
-    m_gameOver = false;
+    m_gameOver = gameOver;
     ShowBoard(false);
     ShowReady();
+    if (gameOver)
+        m_view.SetStatusText(GameText(Id::GameOver));
     return true;
+}
+
+// The same test as at the end of a move (EndOfMove), where the round and the
+// game go on.
+void GameController::ResumePlay()
+{
+    if (IsBusy() || m_setupMode || m_gameOver || RoundIsOver(m_board))
+        return;
+    if (m_opponent > OpponentHuman && m_board.Mover == m_computerSide)
+        ComputerMove();
 }
 
 void GameController::StopActionExecute()

@@ -593,8 +593,9 @@ bool TMainForm::OpenGameFrom(const QString &path)
         return false;
     }
     const GameRecord &record = result.Record;
-    if (!m_controller->LoadGame(result.Replay.Final(), record.Opponent, record.ComputerSide,
-                                result.Replay.Rounds()))
+    const GameReplay &replay = result.Replay;
+    if (!m_controller->LoadGame(replay.Final(), record.Opponent, record.ComputerSide,
+                                replay.Rounds(), replay.RoundHistory(), replay.GameOver()))
         return false;
     m_browsing = false;
     m_recorder.Continue(record);
@@ -604,6 +605,8 @@ bool TMainForm::OpenGameFrom(const QString &path)
         m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
     m_gameFolder = QFileInfo(path).absolutePath();
     UpdateScoreLine();
+    // Last, with the record in place: the computer's move is recorded.
+    m_controller->ResumePlay();
     return true;
 }
 

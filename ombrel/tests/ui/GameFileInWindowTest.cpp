@@ -293,3 +293,30 @@ TEST_F(GameFileInWindow, theMoveListReplaysTheGame)
     EXPECT_EQ(panel->List()->count(), 3);
     EXPECT_EQ(form->Record().Entries[0], whole.Entries[0]);
 }
+
+// A game opened with the computer to move goes on with its move; Undo then
+// takes back that move and the one the file brought, and Redo is offered.
+TEST_F(GameFileInWindow, anOpenedGameGoesOnAndItsMovesCanBeUndone)
+{
+    GameRecord record;
+    record.Date = "2026-12-09T10:03:02Z";
+    record.Opponent = OpponentEasy;
+    record.ComputerSide = 1;
+    record.AddMove(0, 2);
+    ASSERT_FALSE(GameFile::Write(PathOf("computer.ombrel").toStdString(), record));
+    ui().Human->trigger();
+    ASSERT_TRUE(form->OpenGameFrom(PathOf("computer.ombrel")));
+    EXPECT_TRUE(game().FlashTimerEnabled());
+    runToRest();
+    ASSERT_EQ(form->Record().Entries.size(), 2u);
+    EXPECT_EQ(form->Record().Entries[1].Player, 1);
+    EXPECT_EQ(game().Board().Mover, 0);
+
+    ui().UndoAction->trigger();
+    ui().UndoAction->trigger();
+    EXPECT_EQ(game().Board().Seeds, record.StartBoard().Seeds);
+    EXPECT_TRUE(form->Record().Entries.empty());
+    EXPECT_FALSE(ui().UndoAction->isEnabled());
+    EXPECT_TRUE(ui().RedoAction->isEnabled());
+    EXPECT_TRUE(messages.empty());
+}
