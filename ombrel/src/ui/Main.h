@@ -134,6 +134,7 @@ protected:
 private:
     void ConnectActions();
     void SetUpToolBar();
+    void SetUpStatusLine();
     static int ShowModal(QDialog &dialog);
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
@@ -163,7 +164,8 @@ private:
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
     GameRecorder m_recorder;
-    QString m_gameFolder; // where the last game was saved or opened
+    QString m_gameFolder;           // where the last game was saved or opened
+    QLabel *m_statusText = nullptr; // shows the status bar's message, wrapped
     QLabel *m_scoreLine = nullptr;
     StoreArray m_groups{}; // the stores as last shown
     MoveListPanel *m_moveList = nullptr;

@@ -226,16 +226,18 @@ TEST_F(GameFileInWindow, theScoreLineCountsTheRoundAndTheGroups)
 {
     auto *line = ui().StatusLine->findChild<QLabel *>("ScoreLine");
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0,\nPlayer 2: 0"); // on two lines
+    EXPECT_EQ(line->accessibleName(), "Round 1 - Player 1: 0, Player 2: 0");
     EXPECT_EQ(status(), "Ready. Player 1 can play now. Click on a house to start moving.");
     TBoard board = game().Board();
     board.Taken = {7, 3};
     game().SetBoard(board);
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 7, Player 2: 3");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 7, Player 2: 3");
     ASSERT_TRUE(game().LoadGame(board, OpponentHuman, 1, 2));
-    EXPECT_EQ(line->text(), "Round 2 - Player 1: 7, Player 2: 3");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 2 - Player 1: 7, Player 2: 3");
     ui().NewGame->trigger();
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 0, Player 2: 0");
 }
 
 // The move list is hidden at start; it lists the start and every entry, and
