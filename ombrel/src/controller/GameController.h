@@ -192,6 +192,9 @@ private:
     void UpdateRedo();
     void StartNextRound();
     int ChooseHouse(int depth, bool &found);
+    // A hint in a position the endgame tables hold: one of the best houses
+    // by the tables, or -1 when the tables do not hold the position.
+    int ExactHint();
     static void Pump(void *controller);
 
     GameView &m_view;

@@ -120,7 +120,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     connect(m_ui->ShowAnalysis, &QAction::toggled, this, &TMainForm::RestartAnalysis);
     connect(m_analysis, &AnalysisWorker::Finished, this, [this](const AnalysisResult &result) {
         if (m_ui->ShowAnalysis->isChecked() && !m_controller->IsBusy())
-            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored);
+            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored, result.Exact);
     });
     connect(m_moveList, &QDockWidget::visibilityChanged, this,
             [this](bool) { m_ui->MoveListAction->setChecked(m_moveList->isVisibleTo(this)); });
@@ -176,12 +176,14 @@ void TMainForm::ShowBlink(int house, bool on)
 
 // The blink alone says nothing to a screen reader: the status line, which
 // it reads, names the house too.
-void TMainForm::HouseChosen(int house, int seeds, int owner, bool hint)
+void TMainForm::HouseChosen(int house, int seeds, int owner, bool hint, bool exact)
 {
     const QString name = BoardTexts::HouseName(owner, seeds);
     const QString where = BoardTexts::HouseDescription(house);
-    m_ui->StatusLine->showMessage(hint ? tr("Hint: %1. %2.").arg(name, where)
-                                       : tr("The computer plays %1. %2.").arg(name, where));
+    const QString text = !hint   ? tr("The computer plays %1. %2.")
+                         : exact ? tr("Exact hint, proven best: %1. %2.")
+                                 : tr("Hint: %1. %2.");
+    m_ui->StatusLine->showMessage(text.arg(name, where));
 }
 
 // The status text is kept as the status bar's message (status tips replace it
@@ -291,7 +293,7 @@ void TMainForm::ConnectActions()
             m_controller->SetOpponent(level);
             SetOpponentMark(m_controller->Opponent());
             if (level == OpponentMaster)
-                m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+                LoadEndgameTables();
         });
     }
     connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);
@@ -385,8 +387,25 @@ void TMainForm::RestartAnalysis()
     m_ui->PaintBox1->ClearAnalysis();
     if (!m_ui->ShowAnalysis->isChecked() || m_controller->IsBusy() || m_controller->SetupMode())
         return;
+    LoadEndgameTables();
     const TBoard &board = m_controller->Board();
-    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()));
+    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()), m_tables);
+}
+
+// The Master and the analysis load the tables; hints use them once they are
+// there.
+void TMainForm::LoadEndgameTables()
+{
+    if (!m_tables)
+        m_tableLoader.Start([this](const EndgameTables *tables) { UseEndgameTables(tables); });
+}
+
+// The analysis under way starts again with the tables.
+void TMainForm::UseEndgameTables(const EndgameTables *tables)
+{
+    m_tables = tables;
+    m_controller->SetEndgameTables(tables);
+    AnalysisDirty();
 }
 
 MessageAnswer TMainForm::ShowMessage(const GameText &text, const GameText &caption,
@@ -652,7 +671,7 @@ bool TMainForm::OpenGameFrom(const QString &path)
     RefreshMoveList();
     SetOpponentMark(m_controller->Opponent());
     if (m_controller->Opponent() == OpponentMaster)
-        m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+        LoadEndgameTables();
     m_gameFolder = QFileInfo(path).absolutePath();
     UpdateScoreLine();
     // Last, with the record in place: the computer's move is recorded.
