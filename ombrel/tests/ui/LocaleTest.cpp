@@ -255,6 +255,7 @@ TEST_P(Localised, everyStatusTextFitsBesideTheScoreLine)
         const QString name = BoardTexts::HouseName(1, 20);
         const QString where = BoardTexts::HouseDescription(house);
         texts << TMainForm::tr("Hint: %1. %2.").arg(name, where)
+              << TMainForm::tr("Exact hint, proven best: %1. %2.").arg(name, where)
               << TMainForm::tr("The computer plays %1. %2.").arg(name, where);
     }
     const QFontMetrics metrics(label->font());
