@@ -84,6 +84,8 @@ TEST_F(MainFormFixture, theAnalysisShowsTheScoresOfThePositionOnTheBoard)
     ASSERT_NE(showAnalysis, nullptr);
     EXPECT_FALSE(showAnalysis->isChecked());
     EXPECT_TRUE(form->PaintBox()->ItemAnalysis(0).isEmpty());
+    static const EndgameTables none; // so no tables are built in the user's cache
+    form->UseEndgameTables(&none);
     ui().ComputerMedium->trigger();
 
     QSignalSpy finished(&form->Analysis(), &AnalysisWorker::Finished);
@@ -130,6 +132,8 @@ protected:
         std::string error;
         ASSERT_TRUE(tables.LoadFrom(dir(), 4, error)) << error;
     }
+    // The window, and its analysis thread, go before the tables.
+    void TearDown() override { form.reset(); }
     std::string dir() const { return folder.path().toStdString(); }
     // What ombrel-engine solve prints for the position.
     QJsonObject Solve(const TBoard &board, int player) const
