@@ -5,6 +5,8 @@
 #include "GameController.h"
 #include "HeadlessView.h"
 
+#include <algorithm>
+
 namespace ombrel {
 
 namespace {
@@ -93,10 +95,11 @@ GameReplay GameReplay::Run(const GameRecord &record)
     for (std::size_t i = replay.m_steps.size(); i-- > 0 && wanted > 0;) {
         if (entries[i].What != Kind::Move)
             continue;
-        replay.m_roundMoves.insert(replay.m_roundMoves.begin(),
-                                   {replay.m_steps[i].Before, entries[i].Player, entries[i].House});
+        replay.m_roundMoves.push_back(
+            {replay.m_steps[i].Before, entries[i].Player, entries[i].House});
         --wanted;
     }
+    std::reverse(replay.m_roundMoves.begin(), replay.m_roundMoves.end());
     return replay;
 }
 
