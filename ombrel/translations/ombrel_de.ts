@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Exact hint, proven best: %1. %2.</source>
-        <translation>Exakter Tipp, beweisbar der beste: %1. %2.</translation>
+        <translation>Exakter Tipp, nachweislich der beste: %1. %2.</translation>
     </message>
     <message>
         <source>The computer plays %1. %2.</source>
