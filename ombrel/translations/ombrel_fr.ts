@@ -469,6 +469,10 @@
         <source>Score %1</source>
         <translation>Valeur %1</translation>
     </message>
+    <message>
+        <source>Score %1, exact</source>
+        <translation>Valeur %1, exacte</translation>
+    </message>
 </context>
 <context>
     <name>ombrel::BoardTexts</name>
@@ -592,6 +596,10 @@
     <message>
         <source>Hint: %1. %2.</source>
         <translation>Conseil&#xa0;: %1. %2.</translation>
+    </message>
+    <message>
+        <source>Exact hint, proven best: %1. %2.</source>
+        <translation>Conseil exact, le meilleur prouvé&#xa0;: %1. %2.</translation>
     </message>
     <message>
         <source>The computer plays %1. %2.</source>

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "controller/GameController.h"
 
+#include "EndgameTables.h"
 #include "ai/MasterSearch.h"
 #include "ai/Search.h"
 #include "rules/Sowing.h"
 
 #include <string>
+#include <utility>
 
 namespace ombrel {
 
@@ -235,7 +237,8 @@ void GameController::RedoActionExecute()
     StartMove(house);
 }
 
-bool GameController::LoadGame(const TBoard &board, int opponent, int computerSide, int round)
+bool GameController::LoadGame(const TBoard &board, int opponent, int computerSide, int round,
+                              MoveHistory history, bool gameOver)
 {
     if (IsBusy())
         return false;
@@ -245,12 +248,26 @@ bool GameController::LoadGame(const TBoard &board, int opponent, int computerSid
     m_board = board;
     SetOpponent(opponent);
     SetComputerSide(computerSide);
-    ClearHistory();
+    m_history = std::move(history);
+    m_history.ClearRedo();
+    SetUndoEnabled(!m_history.Empty());
     m_round = round < 1 ? 1 : round;
-    m_gameOver = false;
+    m_gameOver = gameOver;
     ShowBoard(false);
     ShowReady();
+    if (gameOver)
+        m_view.SetStatusText(GameText(Id::GameOver));
     return true;
+}
+
+// The same test as at the end of a move (EndOfMove), where the round and the
+// game go on.
+void GameController::ResumePlay()
+{
+    if (IsBusy() || m_setupMode || m_gameOver || RoundIsOver(m_board))
+        return;
+    if (m_opponent > OpponentHuman && m_board.Mover == m_computerSide)
+        ComputerMove();
 }
 
 void GameController::StopActionExecute()
@@ -451,7 +468,10 @@ void GameController::ComputerMove()
     const std::uint64_t epoch = m_gameEpoch;
     const int depth = DepthForLevel(m_opponent);
     bool found = false;
-    const int house = ChooseHouse(depth < 0 ? 0 : depth, found);
+    const int exactHint = hint ? ExactHint() : -1;
+    const bool exact = exactHint >= 0;
+    const int house = exact ? exactHint : ChooseHouse(depth < 0 ? 0 : depth, found);
+    found = found || exact;
     if (epoch != m_gameEpoch)
         return; // New (or closing the window) abandoned this search
 
@@ -469,7 +489,7 @@ void GameController::ComputerMove()
     m_chosenHouse = house;
     if (!hint)
         m_history.MarkMove(m_computerSide, house);
-    m_view.HouseChosen(house, m_board.Seeds[house], OwnerOf(m_board, house), hint);
+    m_view.HouseChosen(house, m_board.Seeds[house], OwnerOf(m_board, house), hint, exact);
     m_flashCount = 0;
     SetFlashTimer(true);
     SetStopEnabled(false);
@@ -511,6 +531,22 @@ int GameController::ChooseHouse(int depth, bool &found)
         return -1;
     const std::uint32_t r = m_random.Next();
     return candidates.Houses[r % std::uint32_t(candidates.Count)];
+}
+
+int GameController::ExactHint()
+{
+    EndgameTables::MoveValues moves;
+    if (!m_tables ||
+        !m_tables->ProbeMoves(m_board.Seeds, m_board.Player1Houses, m_computerSide, moves))
+        return -1;
+    std::array<int, HouseCount> best{};
+    std::uint32_t count = 0;
+    for (int h = 0; h < HouseCount; ++h)
+        if (moves.Playable[std::size_t(h)] && moves.Values[std::size_t(h)] == moves.Best)
+            best[count++] = h;
+    if (count == 0)
+        return -1;
+    return best[m_random.Next() % count];
 }
 
 void GameController::Pump(void *controller)

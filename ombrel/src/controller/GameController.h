@@ -112,9 +112,15 @@ public:
     // The side the computer plays (0 or 1).
     void SetComputerSide(int side) noexcept { m_computerSide = side == 0 ? 0 : 1; }
     // Goes on with a game read from a file: `board` between moves, the
-    // players, and the round it stands in. No undo history. Refused (false)
-    // while busy.
-    bool LoadGame(const TBoard &board, int opponent, int computerSide, int round);
+    // players, the round it stands in, the undo history of that round (the
+    // moves the file played in it; nothing to redo) and whether the game was
+    // over. Refused (false) while busy.
+    bool LoadGame(const TBoard &board, int opponent, int computerSide, int round,
+                  MoveHistory history = {}, bool gameOver = false);
+    // After LoadGame: when the computer is to move, its turn starts as it
+    // would after the other player's move. Nothing happens after the end of a
+    // round or of the game, in setup mode, or while busy.
+    void ResumePlay();
     void SetSetupMode(bool on);
 
     // A sowing that will be cut after MaxSownSeeds seeds (the search knows it
@@ -186,6 +192,9 @@ private:
     void UpdateRedo();
     void StartNextRound();
     int ChooseHouse(int depth, bool &found);
+    // A hint in a position the endgame tables hold: one of the best houses
+    // by the tables, or -1 when the tables do not hold the position.
+    int ExactHint();
     static void Pump(void *controller);
 
     GameView &m_view;

@@ -71,13 +71,15 @@ public:
     // The game is over: `winner` (0 or 1) gets every house next time.
     virtual void GameEnded(int winner) { (void)winner; }
     // The computer chose `house` (holding `seeds`, owned by `owner`) to play
-    // it, or to show it as a hint; it blinks next.
-    virtual void HouseChosen(int house, int seeds, int owner, bool hint)
+    // it, or to show it as a hint; it blinks next. `exact`: the endgame
+    // tables prove the hint a best move.
+    virtual void HouseChosen(int house, int seeds, int owner, bool hint, bool exact)
     {
         (void)house;
         (void)seeds;
         (void)owner;
         (void)hint;
+        (void)exact;
     }
 
     // What the game's record needs to hear, each as it happens: a new game

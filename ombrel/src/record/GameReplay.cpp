@@ -5,6 +5,8 @@
 #include "GameController.h"
 #include "HeadlessView.h"
 
+#include <algorithm>
+
 namespace ombrel {
 
 namespace {
@@ -87,7 +89,28 @@ GameReplay GameReplay::Run(const GameRecord &record)
         }
     }
     replay.m_final = game.Board();
+    replay.m_gameOver = game.GameOver();
+    // The controller's history holds the moves of its round: the last ones.
+    std::size_t wanted = game.History().Size();
+    for (std::size_t i = replay.m_steps.size(); i-- > 0 && wanted > 0;) {
+        if (entries[i].What != Kind::Move)
+            continue;
+        replay.m_roundMoves.push_back(
+            {replay.m_steps[i].Before, entries[i].Player, entries[i].House});
+        --wanted;
+    }
+    std::reverse(replay.m_roundMoves.begin(), replay.m_roundMoves.end());
     return replay;
+}
+
+MoveHistory GameReplay::RoundHistory() const
+{
+    MoveHistory history;
+    for (const RoundMove &move : m_roundMoves) {
+        history.Push(move.Before);
+        history.MarkMove(move.Player, move.House);
+    }
+    return history;
 }
 
 } // namespace ombrel

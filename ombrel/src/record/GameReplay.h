@@ -15,6 +15,7 @@
 
 #include "GameFileError.h"
 #include "GameRecord.h"
+#include "MoveHistory.h"
 
 #include <vector>
 
@@ -53,6 +54,11 @@ public:
     // answer No to "Continue?": the board stays empty).
     bool RoundOver() const noexcept { return m_roundOver; }
     int Rounds() const noexcept { return m_rounds; }
+    // The last move ended the game (and its next round began by itself).
+    bool GameOver() const noexcept { return m_gameOver; }
+    // The undo history the window would have after playing these entries:
+    // a marked snapshot for every move of the round it stands in.
+    MoveHistory RoundHistory() const;
 
 private:
     std::vector<ReplayStep> m_steps;
@@ -61,6 +67,14 @@ private:
     int m_failedEntry = -1;
     bool m_roundOver = false;
     int m_rounds = 1;
+    bool m_gameOver = false;
+    struct RoundMove
+    {
+        TBoard Before;
+        int Player = 0;
+        int House = 0;
+    };
+    std::vector<RoundMove> m_roundMoves; // oldest first
 };
 
 } // namespace ombrel

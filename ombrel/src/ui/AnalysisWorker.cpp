@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "ui/AnalysisWorker.h"
 
+#include "EndgameTables.h"
 #include "ai/Search.h"
 
 #include <QMetaObject>
@@ -25,6 +26,24 @@ void CheckCancel(void *data)
         bridge->Stop = true;
 }
 
+// The tables score the rest of the round; the stores so far make it the
+// round's final difference, as the search counts it.
+bool ProbeTables(const EndgameTables &tables, const TBoard &board, int player,
+                 AnalysisResult &result)
+{
+    EndgameTables::MoveValues moves;
+    if (!tables.ProbeMoves(board.Seeds, board.Player1Houses, player, moves))
+        return false;
+    const int stores = board.Taken[std::size_t(player)] - board.Taken[std::size_t(1 - player)];
+    for (std::size_t h = 0; h < std::size_t(HouseCount); ++h) {
+        result.Scored[h] = moves.Playable[h];
+        result.Scores[h] = moves.Playable[h] ? moves.Values[h] + stores : 0;
+    }
+    result.Complete = true;
+    result.Exact = true;
+    return true;
+}
+
 } // namespace
 
 AnalysisWorker::AnalysisWorker(QObject *parent) : QObject(parent)
@@ -38,8 +57,11 @@ AnalysisWorker::~AnalysisWorker()
 }
 
 AnalysisResult AnalysisWorker::Analyse(const TBoard &board, int player, int depth,
-                                       const std::atomic<bool> *cancel)
+                                       const std::atomic<bool> *cancel, const EndgameTables *tables)
 {
+    AnalysisResult exact;
+    if (tables && ProbeTables(*tables, board, player, exact))
+        return exact;
     StopBridge bridge{cancel, false};
     SearchContext context(board.Player1Houses);
     context.Stop = &bridge.Stop;
@@ -55,14 +77,14 @@ AnalysisResult AnalysisWorker::Analyse(const TBoard &board, int player, int dept
     return result;
 }
 
-void AnalysisWorker::Start(const TBoard &board, int player, int depth)
+void AnalysisWorker::Start(const TBoard &board, int player, int depth, const EndgameTables *tables)
 {
     Cancel();
     m_cancel = false;
     m_done = false;
     const std::uint64_t generation = ++m_generation;
-    m_thread = std::thread([this, board, player, depth, generation] {
-        const AnalysisResult result = Analyse(board, player, depth, &m_cancel);
+    m_thread = std::thread([this, board, player, depth, tables, generation] {
+        const AnalysisResult result = Analyse(board, player, depth, &m_cancel, tables);
         m_done = true;
         if (!result.Complete)
             return;

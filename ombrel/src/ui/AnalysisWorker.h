@@ -4,9 +4,10 @@
 
 // The analysis view's search: the score of every house the player to move
 // can play, by the computer's search (the scores `ombrel-engine score`
-// prints), computed on a thread of its own from a copy of the position so
-// that the window never waits. A new position cancels the search under way;
-// only the newest result is delivered, on the window's thread.
+// prints), or, for a position in the endgame tables, the exact scores the
+// tables give (those `ombrel-engine solve` prints), computed on a thread of
+// its own from a copy of the position so that the window never waits. A new position cancels the
+// search under way; only the newest result is delivered, on the window's thread.
 
 #include "rules/Board.h"
 
@@ -19,11 +20,14 @@
 
 namespace ombrel {
 
+class EndgameTables;
+
 struct AnalysisResult
 {
     std::array<int, HouseCount> Scores{};
     std::array<bool, HouseCount> Scored{}; // the house can be played and was searched
     bool Complete = false;                 // false: cancelled before the end
+    bool Exact = false;                    // the scores are the endgame tables'
 };
 
 class AnalysisWorker : public QObject
@@ -38,12 +42,15 @@ public:
 
     // The search itself, on the caller's thread: `player`'s houses on
     // `board`, `depth` moves deep (at least 1). Stops early once `cancel` is
-    // set (then Complete is false).
+    // set (then Complete is false). A position `tables` hold (may be null)
+    // is not searched: its scores are exact.
     static AnalysisResult Analyse(const TBoard &board, int player, int depth,
-                                  const std::atomic<bool> *cancel = nullptr);
+                                  const std::atomic<bool> *cancel = nullptr,
+                                  const EndgameTables *tables = nullptr);
 
     // Cancels the search under way and starts one on a copy of `board`.
-    void Start(const TBoard &board, int player, int depth);
+    // `tables` must stay unchanged while the search runs.
+    void Start(const TBoard &board, int player, int depth, const EndgameTables *tables = nullptr);
     // Cancels the search under way; its result is dropped.
     void Cancel();
     bool Running() const noexcept { return m_thread.joinable() && !m_done; }

@@ -232,17 +232,20 @@ void BoardView::paintEvent(QPaintEvent *)
 }
 
 void BoardView::SetAnalysis(const std::array<int, HouseCount> &scores,
-                            const std::array<bool, HouseCount> &shown)
+                            const std::array<bool, HouseCount> &shown, bool exact)
 {
     const auto before = m_scored;
     const auto beforeScores = m_scores;
+    const bool beforeExact = m_exact;
     m_scores = scores;
     m_scored = shown;
+    m_exact = exact;
     std::array<bool, HouseCount> changed{};
     for (int h = 0; h < HouseCount; ++h)
         changed[std::size_t(h)] =
             before[std::size_t(h)] != shown[std::size_t(h)] ||
-            (shown[std::size_t(h)] && beforeScores[std::size_t(h)] != scores[std::size_t(h)]);
+            (shown[std::size_t(h)] &&
+             (beforeScores[std::size_t(h)] != scores[std::size_t(h)] || beforeExact != exact));
     AnnounceAnalysis(changed);
     update();
 }
@@ -258,21 +261,24 @@ QString BoardView::ItemAnalysis(int item) const
 {
     if (item < 0 || item >= HouseCount || !m_scored[std::size_t(item)])
         return {};
-    return tr("Score %1").arg(m_scores[std::size_t(item)]);
+    const int score = m_scores[std::size_t(item)];
+    return m_exact ? tr("Score %1, exact").arg(score) : tr("Score %1").arg(score);
 }
 
 // A small label on the lower edge of each scored house, in the palette's
-// colours so that it reads on any picture.
+// colours so that it reads on any picture; an exact score reads "=7", in bold.
 void BoardView::DrawAnalysis(QPainter &painter) const
 {
     QFont font = painter.font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
+    font.setBold(m_exact);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     for (int h = 0; h < HouseCount; ++h) {
         if (!m_scored[std::size_t(h)])
             continue;
-        const QString text = QString::number(m_scores[std::size_t(h)]);
+        const QString number = QString::number(m_scores[std::size_t(h)]);
+        const QString text = m_exact ? QLatin1Char('=') + number : number;
         const int width = metrics.horizontalAdvance(text) + 6;
         const int height = metrics.height();
         const QRect box(HouseLeft(h) + (HouseSize - width) / 2, HouseTop(h) + HouseSize - height,

@@ -62,9 +62,10 @@ public:
     bool FocusMarkShown() const;
     // The name of a house or store as a tooltip and a screen reader give it.
     QString ItemName(int item) const override;
-    // The analysis: a score under each house that has one (shown[h]), or none.
+    // The analysis: a score under each house that has one (shown[h]), or
+    // none; exact scores (from the endgame tables) are marked "=".
     void SetAnalysis(const std::array<int, HouseCount> &scores,
-                     const std::array<bool, HouseCount> &shown);
+                     const std::array<bool, HouseCount> &shown, bool exact = false);
     void ClearAnalysis();
     QString ItemAnalysis(int item) const override;
 
@@ -113,6 +114,7 @@ private:
 
     std::array<int, HouseCount> m_scores{};
     std::array<bool, HouseCount> m_scored{};
+    bool m_exact = false;
     BoardPictures m_pictures;
     QPixmap m_backing;
     bool m_backingValid = false;

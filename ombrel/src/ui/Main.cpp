@@ -26,10 +26,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace ombrel {
@@ -40,6 +42,8 @@ constexpr int MoveInterval = 220;
 constexpr int FlashInterval = 200;
 constexpr int PumpCheckEvery = 256;
 constexpr qint64 PumpIntervalMs = 10;
+// The status text wraps onto at most this many lines (a hint in French takes three).
+constexpr int StatusLines = 3;
 
 // The controller's texts are looked up in the translations here, and their
 // number filled in after, where the translation put its %1.
@@ -60,17 +64,22 @@ void SetRunning(QTimer &timer, bool running)
         timer.stop();
 }
 
+// The score line on two lines: broken after its last comma, where there is one.
+QString ScoreLines(const QString &score)
+{
+    QString lines = score;
+    const qsizetype comma = lines.lastIndexOf(QLatin1String(", "));
+    if (comma >= 0)
+        lines.replace(comma + 1, 1, QLatin1Char('\n'));
+    return lines;
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>())
 {
     BoardAccessible::InstallFactory();
     m_ui->setupUi(this);
-    // A status text that replaces another is news for a screen reader too.
-    connect(m_ui->StatusLine, &QStatusBar::messageChanged, this, [this] {
-        QAccessibleEvent event(m_ui->StatusLine, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    });
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
     setWindowIcon(BoardPictures::Icon("ombrel"));
     connect(m_ui->PaintBox1, &BoardView::Clicked, this, [this](MouseButton button, int house) {
@@ -92,9 +101,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     m_ui->StatusLine->showMessage(
         tr("Ready. Player 1 can play now. Click on a house to start moving."));
     m_ui->StatusLine->setSizeGripEnabled(false);
-    m_scoreLine = new QLabel(m_ui->StatusLine);
-    m_scoreLine->setObjectName("ScoreLine");
-    m_ui->StatusLine->addPermanentWidget(m_scoreLine);
+    SetUpStatusLine();
     m_recorder.NewGame(m_controller->Board());
     m_groups = m_controller->Board().Taken;
     UpdateScoreLine();
@@ -113,7 +120,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), m_ui(std::make_uniq
     connect(m_ui->ShowAnalysis, &QAction::toggled, this, &TMainForm::RestartAnalysis);
     connect(m_analysis, &AnalysisWorker::Finished, this, [this](const AnalysisResult &result) {
         if (m_ui->ShowAnalysis->isChecked() && !m_controller->IsBusy())
-            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored);
+            m_ui->PaintBox1->SetAnalysis(result.Scores, result.Scored, result.Exact);
     });
     connect(m_moveList, &QDockWidget::visibilityChanged, this,
             [this](bool) { m_ui->MoveListAction->setChecked(m_moveList->isVisibleTo(this)); });
@@ -169,12 +176,54 @@ void TMainForm::ShowBlink(int house, bool on)
 
 // The blink alone says nothing to a screen reader: the status line, which
 // it reads, names the house too.
-void TMainForm::HouseChosen(int house, int seeds, int owner, bool hint)
+void TMainForm::HouseChosen(int house, int seeds, int owner, bool hint, bool exact)
 {
     const QString name = BoardTexts::HouseName(owner, seeds);
     const QString where = BoardTexts::HouseDescription(house);
-    m_ui->StatusLine->showMessage(hint ? tr("Hint: %1. %2.").arg(name, where)
-                                       : tr("The computer plays %1. %2.").arg(name, where));
+    const QString text = !hint   ? tr("The computer plays %1. %2.")
+                         : exact ? tr("Exact hint, proven best: %1. %2.")
+                                 : tr("Hint: %1. %2.");
+    m_ui->StatusLine->showMessage(text.arg(name, where));
+}
+
+// The status text is kept as the status bar's message (status tips replace it
+// as they always did), but shown by a label that wraps it onto more lines
+// instead of cutting it where the score line begins; the score line takes
+// two lines. Both labels are
+// permanent widgets, so the bar's own drawing of the message gets no room;
+// the bar is StatusLines high for good, so the window never changes its size.
+void TMainForm::SetUpStatusLine()
+{
+    QStatusBar *bar = m_ui->StatusLine;
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName("StatusText");
+    m_statusText->setTextFormat(Qt::PlainText);
+    m_statusText->setWordWrap(true);
+    m_statusText->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    m_statusText->setFixedHeight(StatusLines * m_statusText->fontMetrics().lineSpacing());
+    m_statusText->setMinimumWidth(0);
+    m_statusText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_statusText->setText(bar->currentMessage());
+    bar->addPermanentWidget(m_statusText, 1);
+    m_scoreLine = new QLabel(bar);
+    m_scoreLine->setObjectName("ScoreLine");
+    m_scoreLine->setTextFormat(Qt::PlainText);
+    m_scoreLine->setAlignment(Qt::AlignTrailing | Qt::AlignVCenter);
+    m_scoreLine->setContentsMargins(6, 0, 4, 0); // apart from the text and the edge
+    // As wide as the widest score needs, for good, so that a new score never
+    // moves the status text.
+    const QString widest = tr("Round %1 - Player 1: %2, Player 2: %3").arg("88", "88", "88");
+    const QMargins margins = m_scoreLine->contentsMargins();
+    m_scoreLine->setFixedWidth(
+        m_scoreLine->fontMetrics().boundingRect(QRect(), 0, ScoreLines(widest)).width() +
+        margins.left() + margins.right());
+    bar->addPermanentWidget(m_scoreLine);
+    connect(bar, &QStatusBar::messageChanged, this, [this, bar](const QString &text) {
+        m_statusText->setText(text);
+        // A status text that replaces another is news for a screen reader too.
+        QAccessibleEvent event(bar, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 // Every action with a picture is on the toolbar. Its button is named as in the
@@ -244,7 +293,7 @@ void TMainForm::ConnectActions()
             m_controller->SetOpponent(level);
             SetOpponentMark(m_controller->Opponent());
             if (level == OpponentMaster)
-                m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+                LoadEndgameTables();
         });
     }
     connect(m_ui->NewGame, &QAction::triggered, this, &TMainForm::NewGameExecute);
@@ -338,8 +387,25 @@ void TMainForm::RestartAnalysis()
     m_ui->PaintBox1->ClearAnalysis();
     if (!m_ui->ShowAnalysis->isChecked() || m_controller->IsBusy() || m_controller->SetupMode())
         return;
+    LoadEndgameTables();
     const TBoard &board = m_controller->Board();
-    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()));
+    m_analysis->Start(board, board.Mover, AnalysisDepth(m_controller->Opponent()), m_tables);
+}
+
+// The Master and the analysis load the tables; hints use them once they are
+// there.
+void TMainForm::LoadEndgameTables()
+{
+    if (!m_tables)
+        m_tableLoader.Start([this](const EndgameTables *tables) { UseEndgameTables(tables); });
+}
+
+// The analysis under way starts again with the tables.
+void TMainForm::UseEndgameTables(const EndgameTables *tables)
+{
+    m_tables = tables;
+    m_controller->SetEndgameTables(tables);
+    AnalysisDirty();
 }
 
 MessageAnswer TMainForm::ShowMessage(const GameText &text, const GameText &caption,
@@ -559,8 +625,11 @@ QString TMainForm::ScoreText() const
 
 void TMainForm::UpdateScoreLine()
 {
-    if (m_scoreLine)
-        m_scoreLine->setText(ScoreText());
+    if (!m_scoreLine)
+        return;
+    const QString score = ScoreText();
+    m_scoreLine->setText(ScoreLines(score));
+    m_scoreLine->setAccessibleName(score); // one sentence for a screen reader
 }
 
 bool TMainForm::SaveGameTo(const QString &path)
@@ -593,17 +662,20 @@ bool TMainForm::OpenGameFrom(const QString &path)
         return false;
     }
     const GameRecord &record = result.Record;
-    if (!m_controller->LoadGame(result.Replay.Final(), record.Opponent, record.ComputerSide,
-                                result.Replay.Rounds()))
+    const GameReplay &replay = result.Replay;
+    if (!m_controller->LoadGame(replay.Final(), record.Opponent, record.ComputerSide,
+                                replay.Rounds(), replay.RoundHistory(), replay.GameOver()))
         return false;
     m_browsing = false;
     m_recorder.Continue(record);
     RefreshMoveList();
     SetOpponentMark(m_controller->Opponent());
     if (m_controller->Opponent() == OpponentMaster)
-        m_tableLoader.Start([this](auto *t) { m_controller->SetEndgameTables(t); });
+        LoadEndgameTables();
     m_gameFolder = QFileInfo(path).absolutePath();
     UpdateScoreLine();
+    // Last, with the record in place: the computer's move is recorded.
+    m_controller->ResumePlay();
     return true;
 }
 

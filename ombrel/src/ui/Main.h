@@ -32,6 +32,7 @@ class TMainForm;
 
 namespace ombrel {
 
+class EndgameTables;
 class HelpWindow;
 class AnalysisWorker;
 class MoveListPanel;
@@ -80,13 +81,17 @@ public:
     // The depth the analysis searches at: the level's, Extremely Difficult's
     // against a human and for the Master, and at least one move.
     static int AnalysisDepth(int opponent) noexcept;
+    // The endgame tables the Master, the analysis and the hints use (not
+    // owned; they must outlive the window); normally the loader's, loaded on
+    // first use. Given here (tests), none is loaded.
+    void UseEndgameTables(const EndgameTables *tables);
 
     // GameView
     void ShowHouse(int house, int seeds, int owner) override;
     void ShowStore(int player, int groups) override;
     void ShowBoard(const TBoard &board, bool immediate) override;
     void ShowBlink(int house, bool on) override;
-    void HouseChosen(int house, int seeds, int owner, bool hint) override;
+    void HouseChosen(int house, int seeds, int owner, bool hint, bool exact) override;
     void SetStatusText(const GameText &text) override;
     MessageAnswer ShowMessage(const GameText &text, const GameText &caption, MessageButtons buttons,
                               MessageIcon icon) override;
@@ -134,6 +139,7 @@ protected:
 private:
     void ConnectActions();
     void SetUpToolBar();
+    void SetUpStatusLine();
     static int ShowModal(QDialog &dialog);
     MessageAnswer ShowBox(const QString &text, const QString &caption, MessageButtons buttons,
                           MessageIcon icon);
@@ -144,6 +150,7 @@ private:
     // The position may have changed: the analysis starts again (soon, once).
     void AnalysisDirty();
     void RestartAnalysis();
+    void LoadEndgameTables();
     // Before a command that goes on from the position shown while browsing:
     // asks whether to drop the later moves; false when the answer is No.
     bool ConfirmNewLine();
@@ -151,6 +158,7 @@ private:
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     TableLoader m_tableLoader; // outlives the controller, which reads its tables
+    const EndgameTables *m_tables = nullptr;
     std::unique_ptr<GameController> m_controller;
     QActionGroup *m_opponents = nullptr;
     QTimer m_moveTimer;
@@ -163,7 +171,8 @@ private:
     TAboutBox *m_aboutBox = nullptr;
     TSpeedDlg *m_speedDlg = nullptr;
     GameRecorder m_recorder;
-    QString m_gameFolder; // where the last game was saved or opened
+    QString m_gameFolder;           // where the last game was saved or opened
+    QLabel *m_statusText = nullptr; // shows the status bar's message, wrapped
     QLabel *m_scoreLine = nullptr;
     StoreArray m_groups{}; // the stores as last shown
     MoveListPanel *m_moveList = nullptr;

@@ -143,4 +143,77 @@ TEST_F(Redo, aLoadedGameGoesOnWithoutHistoryAndNotWhileBusy)
     EXPECT_FALSE(game.RedoEnabled());
 }
 
+// The undo history a game file brings along: Undo takes its moves back and
+// Redo plays them again, as if they had been played here.
+TEST_F(Redo, aLoadedGameUndoesAndRedoesTheMovesItBrings)
+{
+    game.SetOpponent(OpponentHuman);
+    const TBoard start = game.Board();
+    game.BoardClick(MouseButton::Left, 2);
+    finishMove(game);
+    const TBoard middle = game.Board();
+    game.BoardClick(MouseButton::Left, 8);
+    finishMove(game);
+    const TBoard end = game.Board();
+    MoveHistory history;
+    history.Push(start);
+    history.MarkMove(0, 2);
+    history.Push(middle);
+    history.MarkMove(1, 8);
+    game.NewGameExecute();
+
+    ASSERT_TRUE(game.LoadGame(end, OpponentHuman, 1, 1, std::move(history)));
+    EXPECT_TRUE(game.UndoEnabled());
+    EXPECT_FALSE(game.RedoEnabled());
+    game.UndoActionExecute();
+    EXPECT_EQ(game.Board().Seeds, middle.Seeds);
+    EXPECT_EQ(game.Board().Mover, 1);
+    game.RedoActionExecute();
+    finishMove(game);
+    EXPECT_EQ(game.Board().Seeds, end.Seeds);
+    game.UndoActionExecute();
+    game.UndoActionExecute();
+    EXPECT_EQ(game.Board().Seeds, start.Seeds);
+    EXPECT_FALSE(game.UndoEnabled());
+}
+
+// After a game is loaded the computer takes its turn when it is to move, and
+// only then.
+TEST_F(Redo, aLoadedGameGoesOnWithTheComputersMoveWhenItIsToMove)
+{
+    const SeedArray full{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+    struct Case
+    {
+        const char *name;
+        SeedArray seeds;
+        int opponent;
+        int mover;
+        bool gameOver;
+        bool computerMoves;
+    };
+    const Case cases[] = {
+        {"computer to move", full, OpponentEasy, 1, false, true},
+        {"human to move", full, OpponentEasy, 0, false, false},
+        {"two humans", full, OpponentHuman, 1, false, false},
+        {"game over", full, OpponentEasy, 1, true, false},
+        {"round over", SeedArray{}, OpponentEasy, 1, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        view.events.clear();
+        const TBoard loaded = makeBoard(c.seeds, {3, 5}, 6, c.mover);
+        ASSERT_TRUE(game.LoadGame(loaded, c.opponent, 1, 2, {}, c.gameOver));
+        game.ResumePlay();
+        EXPECT_EQ(game.FlashTimerEnabled(), c.computerMoves);
+        finishFlash(game);
+        finishMove(game);
+        EXPECT_EQ(view.events.size(), c.computerMoves ? 1u : 0u);
+        EXPECT_EQ(game.UndoEnabled(), c.computerMoves);
+        if (c.computerMoves) {
+            EXPECT_EQ(view.events[0].substr(0, 2), "P2");
+            EXPECT_EQ(game.Board().Mover, 0);
+        }
+    }
+}
+
 } // namespace

@@ -136,5 +136,35 @@ TEST(GameRecord, undoDropsTheLastMoveWithTheTurnsAfterIt)
     EXPECT_EQ(record.MoveCount(), 1u);
 }
 
+// Undo after opening a game goes back through the moves of the round it
+// stands in, to where that round began, and Redo plays them again.
+TEST(GameReplay, theRoundHistoryTakesBackTheMovesOfTheLastRound)
+{
+    const RecordedGame game = PlayRecordedGame(SetUpBoard(), 100);
+    const GameReplay replay = GameReplay::Run(game.Record);
+    ASSERT_TRUE(replay.Ok());
+    const auto &entries = game.Record.Entries;
+    std::size_t first = entries.size();
+    while (first > 0 && entries[first - 1].What != RecordEntry::Kind::NextRound)
+        --first;
+    ASSERT_GT(first, 0u); // the game reached a later round
+    ASSERT_LT(first, entries.size());
+    const auto moves = entries.size() - first;
+
+    HeadlessView view;
+    GameController controller(view, 0);
+    ASSERT_TRUE(controller.LoadGame(replay.Final(), OpponentHuman, 1, replay.Rounds(),
+                                    replay.RoundHistory(), replay.GameOver()));
+    std::size_t undone = 0;
+    while (controller.UndoEnabled() && undone <= moves) {
+        controller.UndoActionExecute();
+        ++undone;
+    }
+    EXPECT_EQ(undone, moves);
+    EXPECT_EQ(controller.Board().Seeds, game.Before[first].Seeds);
+    EXPECT_EQ(controller.Board().Taken, game.Before[first].Taken);
+    EXPECT_TRUE(controller.RedoEnabled());
+}
+
 } // namespace
 } // namespace ombrel::test

@@ -226,16 +226,18 @@ TEST_F(GameFileInWindow, theScoreLineCountsTheRoundAndTheGroups)
 {
     auto *line = ui().StatusLine->findChild<QLabel *>("ScoreLine");
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0,\nPlayer 2: 0"); // on two lines
+    EXPECT_EQ(line->accessibleName(), "Round 1 - Player 1: 0, Player 2: 0");
     EXPECT_EQ(status(), "Ready. Player 1 can play now. Click on a house to start moving.");
     TBoard board = game().Board();
     board.Taken = {7, 3};
     game().SetBoard(board);
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 7, Player 2: 3");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 7, Player 2: 3");
     ASSERT_TRUE(game().LoadGame(board, OpponentHuman, 1, 2));
-    EXPECT_EQ(line->text(), "Round 2 - Player 1: 7, Player 2: 3");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 2 - Player 1: 7, Player 2: 3");
     ui().NewGame->trigger();
-    EXPECT_EQ(line->text(), "Round 1 - Player 1: 0, Player 2: 0");
+    EXPECT_EQ(line->text().replace('\n', ' '), "Round 1 - Player 1: 0, Player 2: 0");
 }
 
 // The move list is hidden at start; it lists the start and every entry, and
@@ -292,4 +294,31 @@ TEST_F(GameFileInWindow, theMoveListReplaysTheGame)
     EXPECT_EQ(form->Record().Entries.size(), 2u);
     EXPECT_EQ(panel->List()->count(), 3);
     EXPECT_EQ(form->Record().Entries[0], whole.Entries[0]);
+}
+
+// A game opened with the computer to move goes on with its move; Undo then
+// takes back that move and the one the file brought, and Redo is offered.
+TEST_F(GameFileInWindow, anOpenedGameGoesOnAndItsMovesCanBeUndone)
+{
+    GameRecord record;
+    record.Date = "2026-12-09T10:03:02Z";
+    record.Opponent = OpponentEasy;
+    record.ComputerSide = 1;
+    record.AddMove(0, 2);
+    ASSERT_FALSE(GameFile::Write(PathOf("computer.ombrel").toStdString(), record));
+    ui().Human->trigger();
+    ASSERT_TRUE(form->OpenGameFrom(PathOf("computer.ombrel")));
+    EXPECT_TRUE(game().FlashTimerEnabled());
+    runToRest();
+    ASSERT_EQ(form->Record().Entries.size(), 2u);
+    EXPECT_EQ(form->Record().Entries[1].Player, 1);
+    EXPECT_EQ(game().Board().Mover, 0);
+
+    ui().UndoAction->trigger();
+    ui().UndoAction->trigger();
+    EXPECT_EQ(game().Board().Seeds, record.StartBoard().Seeds);
+    EXPECT_TRUE(form->Record().Entries.empty());
+    EXPECT_FALSE(ui().UndoAction->isEnabled());
+    EXPECT_TRUE(ui().RedoAction->isEnabled());
+    EXPECT_TRUE(messages.empty());
 }

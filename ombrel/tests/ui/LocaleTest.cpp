@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -230,6 +231,39 @@ TEST_P(Localised, everyStatusTextFitsTheStatusLine)
         texts << action->statusTip();
     for (const QString &text : texts)
         EXPECT_LE(metrics.horizontalAdvance(text), StatusRoom(bar)) << text.toStdString();
+}
+
+// Beside the score line the status text wraps, and every text, the hints
+// with the longest house names among them, keeps to the lines kept for it.
+TEST_P(Localised, everyStatusTextFitsBesideTheScoreLine)
+{
+    const auto *label = form->findChild<QLabel *>("StatusText");
+    ASSERT_NE(label, nullptr);
+    const auto *score = form->findChild<QLabel *>("ScoreLine");
+    ASSERT_NE(score, nullptr);
+    const QRect scoreRoom = score->contentsRect();
+    EXPECT_TRUE(score->text().contains('\n'));
+    const QRect scoreNeed = QFontMetrics(score->font()).boundingRect(QRect(), 0, score->text());
+    EXPECT_LE(scoreNeed.height(), scoreRoom.height());
+    EXPECT_LE(scoreNeed.width(), scoreRoom.width());
+    EXPECT_LE(label->geometry().right(), score->geometry().left());
+    QStringList texts;
+    for (int i = 0; i < GameText::Count; ++i)
+        if (IsStatusText(GameText::Id(i)))
+            texts << Translated(GameText(GameText::Id(i), 2));
+    for (int house = 0; house < HouseCount; ++house) {
+        const QString name = BoardTexts::HouseName(1, 20);
+        const QString where = BoardTexts::HouseDescription(house);
+        texts << TMainForm::tr("Hint: %1. %2.").arg(name, where)
+              << TMainForm::tr("Exact hint, proven best: %1. %2.").arg(name, where)
+              << TMainForm::tr("The computer plays %1. %2.").arg(name, where);
+    }
+    const QFontMetrics metrics(label->font());
+    const QRect room = label->contentsRect();
+    for (const QString &text : texts) {
+        const QRect need = metrics.boundingRect(room, Qt::TextWordWrap, text);
+        EXPECT_LE(need.height(), room.height()) << text.toStdString();
+    }
 }
 
 // Labels, buttons and frames of the fixed-size dialogs hold their texts.
