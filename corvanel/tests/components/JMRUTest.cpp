@@ -76,6 +76,19 @@ protected:
         list->CopyItems(out);
         return out;
     }
+    // What a second list reads back from `key`, keeping at most `maxItems`.
+    static QStringList loadedFrom(const QString &key, uint maxItems = 0)
+    {
+        MRU loaded;
+        loaded.SetAutoSave(false);
+        loaded.SetStorageKey(key);
+        if (maxItems > 0)
+            loaded.SetMaxItems(maxItems);
+        loaded.Load();
+        QStringList back;
+        loaded.CopyItems(back);
+        return back;
+    }
     void addNumbered(int n)
     {
         for (int i = 0; i < n; ++i)
@@ -277,17 +290,8 @@ TEST_F(MRUList, savesCountAndEntriesAndLoadsThemInTheSameOrder)
         saved << name + "=" + (value.isText() ? value.text : QString::number(value.dword));
     EXPECT_EQ(saved, QStringList({"0=C:\\c", "1=C:\\b", "2=C:\\a", "Count=3"}));
 
-    MRU loaded;
-    loaded.SetAutoSave(false);
-    loaded.SetStorageKey("Software\\Test\\MRU");
-    loaded.Load();
-    QStringList back;
-    loaded.CopyItems(back);
-    EXPECT_EQ(back, QStringList({"C:\\c", "C:\\b", "C:\\a"}));
-    loaded.SetMaxItems(2);
-    loaded.Load();
-    loaded.CopyItems(back);
-    EXPECT_EQ(back, QStringList({"C:\\c", "C:\\b"}));
+    EXPECT_EQ(loadedFrom("Software\\Test\\MRU"), QStringList({"C:\\c", "C:\\b", "C:\\a"}));
+    EXPECT_EQ(loadedFrom("Software\\Test\\MRU", 2), QStringList({"C:\\c", "C:\\b"}));
 }
 
 TEST_F(MRUList, aSaveRefusedHalfWayKeepsTheListSavedBefore)
@@ -301,13 +305,7 @@ TEST_F(MRUList, aSaveRefusedHalfWayKeepsTheListSavedBefore)
     list->Save(); // "0" and "1" go through, "2" is refused
     EXPECT_FALSE(list->Storage()->IsOpen());
 
-    MRU loaded;
-    loaded.SetAutoSave(false);
-    loaded.SetStorageKey("Software\\Test\\MRU");
-    loaded.Load();
-    QStringList back;
-    loaded.CopyItems(back);
-    EXPECT_EQ(back, QStringList({"b", "a"}));
+    EXPECT_EQ(loadedFrom("Software\\Test\\MRU"), QStringList({"b", "a"}));
 }
 
 TEST_F(MRUList, loadsSkippingEmptyAndMistypedValues)
