@@ -5,6 +5,7 @@
 #include <corvanel/Exception.h>
 #include <corvanel/JMRU.h>
 
+#include "ExceptionMessage.h"
 #include "TempRegistry.h"
 
 #include <QApplication>
@@ -19,16 +20,6 @@ using corvanel::Exception;
 using MRU = corvanel::TJMostRecentlyUsedList;
 
 namespace {
-
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.message();
-    }
-    return QString();
-}
 
 QStringList texts(const QList<QAction *> &actions)
 {

@@ -4,6 +4,7 @@
 #include <corvanel/Exception.h>
 #include <corvanel/Jstore.h>
 
+#include "ExceptionMessage.h"
 #include "TempRegistry.h"
 
 #include <QObject>
@@ -19,16 +20,6 @@ namespace {
 class Holder : public corvanel::Component
 {
 };
-
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.message();
-    }
-    return QString();
-}
 
 class Storage : public ::testing::Test
 {

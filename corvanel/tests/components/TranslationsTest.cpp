@@ -5,6 +5,8 @@
 #include <corvanel/Translations.h>
 #include <corvanel/undo.h>
 
+#include "ExceptionMessage.h"
+
 #include <QAction>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -12,16 +14,6 @@
 using namespace corvanel;
 
 namespace {
-
-QString messageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.message();
-    }
-    return QString();
-}
 
 // What the library shows its user, in the language installed last.
 struct Shown

@@ -2,15 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "TableFile.h"
 
+#include "AtomicFile.h"
 #include "PositionIndex.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace ombrel {
 
@@ -46,20 +44,6 @@ std::uint64_t get(const std::uint8_t *data, int bytes)
 std::string errnoText()
 {
     return std::strerror(errno);
-}
-
-bool writeAll(int fd, const char *data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= std::size_t(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -174,23 +158,8 @@ bool TableFile::Read(const std::string &path, int expectedSeeds, TableLevel &lev
 
 bool TableFile::Write(const std::string &path, const TableLevel &level, std::string &error)
 {
-    const std::string bytes = Encode(level);
-    const std::string temporary = path + ".part";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = temporary + ": " + errnoText();
-        return false;
-    }
-    const bool written = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    const std::string why = errnoText();
-    if (::close(fd) != 0 || !written) {
-        error = temporary + ": " + (written ? errnoText() : why);
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = path + ": " + errnoText();
-        ::unlink(temporary.c_str());
+    if (const std::string why = AtomicFile::Write(path, Encode(level)); !why.empty()) {
+        error = path + ": " + why;
         return false;
     }
     return true;
