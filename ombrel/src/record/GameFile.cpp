@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "GameFile.h"
 
-#include "AtomicFile.h"
 #include "GameController.h"
+#include "files/AtomicFile.h"
 
 #include <algorithm>
 #include <array>

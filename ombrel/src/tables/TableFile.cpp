@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
 #include "TableFile.h"
 
-#include "AtomicFile.h"
 #include "PositionIndex.h"
+#include "files/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>

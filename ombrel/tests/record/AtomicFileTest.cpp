@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Ombrel developers
-#include "AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
